@@ -1,0 +1,84 @@
+#include "console.hpp"
+
+#include <unistd.h>
+
+#include "text.hpp"
+
+namespace ped {
+
+int Console::peek() {
+    if (pending_ == kNothing) pending_ = std::fgetc(in_);
+    return pending_;
+}
+
+int Console::get() {
+    const int c = peek();
+    pending_ = kNothing;
+    if (c != EOF) {
+        started_ = true;
+        at_line_start_ = (c == '\n');
+    }
+    return c;
+}
+
+void Console::drop_line() {
+    int c;
+    do c = get();
+    while (c != '\n' && c != EOF);
+}
+
+void Console::drop_rest_of_line() {
+    if (started_ && !at_line_start_) drop_line();
+}
+
+std::string Console::read_word() {
+    while (peek() != EOF && is_space(peek())) get();
+    if (peek() == EOF) throw InputEnded();
+    std::string word;
+    while (peek() != EOF && !is_space(peek())) word.push_back(static_cast<char>(get()));
+    return word;
+}
+
+bool Console::read_int(int& value, std::string& word) {
+    word = read_word();
+    if (parse_int(word, value)) return true;
+    drop_line();
+    return false;
+}
+
+bool Console::read_double(double& value, std::string& word) {
+    word = read_word();
+    if (parse_double(word, value)) return true;
+    drop_line();
+    return false;
+}
+
+std::string Console::read_name(const std::string& fallback) {
+    drop_rest_of_line();
+    while (peek() != EOF && peek() != '\n' && is_space(peek())) get();
+    if (peek() == EOF) throw InputEnded();
+    if (peek() == '\n') {
+        get();
+        return fallback;
+    }
+    std::string name;
+    while (peek() != EOF && !is_space(peek())) name.push_back(static_cast<char>(get()));
+    return name;
+}
+
+bool Console::interactive() const {
+    return isatty(fileno(in_)) == 1;
+}
+
+void Console::pause(std::FILE* out) {
+    std::fflush(out);
+    if (!interactive()) return;
+    std::fputs("Press Enter to continue . . .\n", out);
+    std::fflush(out);
+    drop_rest_of_line();
+    int c;
+    do c = get();
+    while (c != '\n' && c != EOF);
+}
+
+}  // namespace ped

@@ -1,0 +1,36 @@
+// An output file written in binary mode ("\n" line ends on every platform) that remembers
+// whether every write went through, so a tool never reports success for a half file.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "text.hpp"
+
+namespace ped {
+
+class OutFile {
+  public:
+    OutFile() = default;
+    OutFile(const OutFile&) = delete;
+    OutFile& operator=(const OutFile&) = delete;
+    ~OutFile();
+
+    // Creates or truncates the file. False when it cannot be created.
+    bool open(const std::string& path);
+    bool is_open() const { return file_ != nullptr; }
+    const std::string& path() const { return path_; }
+
+    void printf(const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
+    void write(const std::string& text);
+
+    // Closes the file. True when every write and the close itself succeeded.
+    bool close();
+
+  private:
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    bool failed_ = false;
+};
+
+}  // namespace ped

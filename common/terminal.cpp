@@ -1,0 +1,57 @@
+#include "terminal.hpp"
+
+namespace ped {
+
+int error(const Terminal& t, const char* message) {
+    std::fprintf(t.out, t.error_header, t.prg_name.c_str());
+    if (message) std::fprintf(t.out, "%s\n", message);
+    std::fflush(t.out);
+    t.in.pause(t.out);
+    return -1;
+}
+
+void say_refused(const Terminal& t, const std::string& word, const char* expected) {
+    std::fprintf(t.diag, "'%s' is not %s; please answer again.\n", word.c_str(), expected);
+    std::fflush(t.diag);
+}
+
+namespace {
+constexpr const char* kWhole = "a whole number";
+constexpr const char* kReal = "a number";
+
+void ask(const Terminal& t, const char* question) {
+    std::fputs(question, t.out);
+    std::fflush(t.out);
+}
+}  // namespace
+
+int ask_int(const Terminal& t, const char* question) {
+    for (;;) {
+        ask(t, question);
+        int value;
+        std::string word;
+        if (t.in.read_int(value, word)) return value;
+        say_refused(t, word, kWhole);
+    }
+}
+
+double ask_double(const Terminal& t, const char* question) {
+    for (;;) {
+        ask(t, question);
+        double value;
+        std::string word;
+        if (t.in.read_double(value, word)) return value;
+        say_refused(t, word, kReal);
+    }
+}
+
+void ask_two_doubles(const Terminal& t, const char* question, double& first, double& second) {
+    for (;;) {
+        ask(t, question);
+        std::string word;
+        if (t.in.read_double(first, word) && t.in.read_double(second, word)) return;
+        say_refused(t, word, kReal);
+    }
+}
+
+}  // namespace ped

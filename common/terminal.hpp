@@ -1,0 +1,35 @@
+// What every routine of a tool needs to talk to its user: the console reader, the dialogue
+// stream, the stream for extra diagnostics, and what the fatal-error message names.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "console.hpp"
+
+namespace ped {
+
+struct Terminal {
+    Console& in;
+    std::FILE* out;            // the dialogue (standard output)
+    std::FILE* diag;           // diagnostics beyond the dialogue (standard error)
+    std::string prg_name;      // argument 0 of the command line
+    const char* error_header;  // first line of `error`, with one %s for prg_name
+};
+
+// The fatal-error helper: the header line with the program path, the message on its own
+// line (when there is one), the console pause. Returns -1; the caller decides what follows.
+int error(const Terminal& t, const char* message);
+
+// Questions answered with numbers. The question is written as given (it carries its own
+// line end); an answer that does not convert is dropped with the rest of its line, said on
+// the diagnostic stream, and the question is asked again. InputEnded at the end of input.
+int ask_int(const Terminal& t, const char* question);
+double ask_double(const Terminal& t, const char* question);
+// Two numbers answering one question; a failure on either asks the whole question again.
+void ask_two_doubles(const Terminal& t, const char* question, double& first, double& second);
+
+// Says on the diagnostic stream that an answer was refused, naming the word.
+void say_refused(const Terminal& t, const std::string& word, const char* expected);
+
+}  // namespace ped

@@ -1,0 +1,37 @@
+// Small text helpers: printf into a string, white-space splitting, strict number conversion
+// and line reading.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace ped {
+
+#define PED_PRINTF_LIKE(fmt, args) __attribute__((format(printf, fmt, args)))
+
+// printf into a std::string.
+std::string strprintf(const char* fmt, ...) PED_PRINTF_LIKE(1, 2);
+
+// True for the characters that separate values: blank, tab, line ends, vertical tab, form feed.
+inline bool is_space(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The white-space-separated words of a line.
+std::vector<std::string> split_ws(const std::string& line);
+
+// True when the line holds nothing but white space.
+bool is_blank(const std::string& line);
+
+// Whole-word conversions: the word must be a decimal integer within the range of int
+// (an optional sign, then digits), or a finite real number. Leading and trailing white
+// space is allowed; anything else makes the conversion fail.
+bool parse_int(const std::string& word, int& value);
+bool parse_double(const std::string& word, double& value);
+
+// Reads one line of any length, without its line end; a carriage return before the line end
+// (Windows files) is dropped too. Returns false at the end of the file when nothing was read.
+bool read_line(std::FILE* file, std::string& line);
+
+}  // namespace ped

@@ -1,0 +1,18 @@
+// Reflection conditions of the space groups: the catalogue of condition codes and, for each
+// space-group number, the codes that apply (conditions_table.cpp).
+#pragma once
+
+#include <vector>
+
+namespace ped {
+
+inline constexpr int kConditionCodes = 36;
+
+// The condition codes of a space group, in the order the filter applies them. Empty for a
+// group without conditions and for a number outside 1 to 230.
+std::vector<int> condition_codes(int space_group);
+
+// True when the reflection lies outside the code's zone or satisfies the code's condition.
+bool condition_keeps(int code, int h, int k, int l);
+
+}  // namespace ped

@@ -1,0 +1,25 @@
+// The space-group extinction filter (`exti`): removes from a zone the reflections that the
+// space group forbids, one pass per condition code, echoing each removed record.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "session.hpp"
+#include "zone_file.hpp"
+
+namespace ped {
+
+// One pass per condition code of the group, in the group's order; each pass keeps the order
+// of the records, and every record it removes is written on `echo` in the zone layout. With
+// a `trace` text, each code taken (the closing 0 included) is written before it is applied.
+std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int space_group,
+                                           std::FILE* echo, const char* trace);
+
+// Reads the zone file, takes every record through the zone layout and filters it.
+// False, after `error`, when the zone file cannot be opened.
+bool exti(const Session& s, const std::string& zone_file, int space_group,
+          std::vector<ZoneRecord>& kept);
+
+}  // namespace ped

@@ -1,0 +1,63 @@
+// The texts of the merge tool. Each language build links one catalogue (messages_en.cpp or
+// messages_fr.cpp) and gets it from catalogue(); the merging code never looks at the language,
+// only at these texts and at the few traits that go with them.
+#pragma once
+
+namespace ped {
+
+// Texts that both builds share.
+inline constexpr const char* kGreeting = "Bienvinque %c\n";
+inline constexpr const char* kZoneCount = "il y a %d ZAP\n";
+inline constexpr const char* kCannotOpen = "error: cannot open file";
+inline constexpr const char* kCannotWrite = "error: cannot write file";
+inline constexpr const char* kDefaultList = "in.txt";
+inline constexpr const char* kDefaultOutput = "TAVsortie";
+inline constexpr const char* kBannerStars =
+    "********************************************************************************\n";
+
+struct Messages {
+    // The first line of `error`, with one %s for the program path.
+    const char* error_header;
+
+    // Questions, each with its line end.
+    const char* ask_list;
+    const char* ask_glimits;
+    const char* ask_sigma;
+    const char* ask_negatives;
+    const char* ask_error_choice;
+    const char* ask_friedel;
+    const char* ask_space_group;
+    const char* ask_lorentz;
+    const char* ask_voltage_angle;
+    const char* ask_calibration;
+    const char* ask_output;
+
+    const char* file_done;  // %d: 1-based position of the zone
+
+    // Parameter banner of <out>.txt.
+    const char* banner_glimits;      // %.2lf %.2lf
+    const char* banner_sigma;        // %.2lf
+    const char* banner_space_group;  // %3d
+    const char* banner_negatives_to_1;
+    const char* banner_negatives_deleted;
+    const char* banner_poisson;
+    const char* banner_sigbg;
+    const char* banner_friedel_merged;
+    const char* banner_friedel_not_merged;
+    const char* banner_lorentz;  // %d kV, %.2lf degrees
+    const char* banner_no_lorentz;
+
+    // Build traits.
+    // The calibration of the Friedel merge is one number, the reciprocal length that
+    // `calibration_pixels` pixels stand for; 0 pixels means the user types the pair.
+    double calibration_pixels;
+    // The extinction filter writes every condition code it takes (closing 0 included).
+    const char* condition_trace;  // %d, or null for no trace
+};
+
+// The catalogue of this build, chosen when linking.
+const Messages& catalogue();
+
+extern const Messages english;
+
+}  // namespace ped

@@ -1,0 +1,77 @@
+#include "zone_file.hpp"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "text.hpp"
+
+namespace ped {
+
+std::string zone_line(const ZoneRecord& r) {
+    return strprintf(kZoneLayout, r.h, r.k, r.l, r.v[0], r.v[1], r.v[2], r.v[3], r.v[4], r.v[5],
+                     r.v[6], r.v[7]);
+}
+
+double round_as_printed(double value, int decimals) {
+    // Fast path: away from a rounding tie, the nearest integer of value * 10^decimals is the
+    // digit string printf produces, and dividing it back is what strtod makes of that string
+    // (both steps correctly rounded). Below 1e9 the product is off by less than 1e-7, well
+    // inside the margin kept from the tie. Near a tie, or for larger values, print and read.
+    static const double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (decimals >= 0 && decimals <= 8) {
+        const double scaled = value * kScale[decimals];
+        if (std::fabs(scaled) < 1e9) {
+            const double below = std::floor(scaled);
+            const double fraction = scaled - below;
+            if (std::fabs(fraction - 0.5) > 1e-6) {
+                const double digits = fraction > 0.5 ? below + 1 : below;
+                const double result = digits / kScale[decimals];
+                // printf writes -0.00 for small negative values; strtod gives -0.0 back.
+                return (digits == 0 && std::signbit(value)) ? -0.0 : result;
+            }
+        }
+    }
+    return std::strtod(strprintf("%.*f", decimals, value).c_str(), nullptr);
+}
+
+ZoneRecord through_zone_layout(const ZoneRecord& r) {
+    static const int kDecimals[8] = {2, 2, 2, 2, 8, 8, 2, 2};
+    ZoneRecord out = r;
+    for (int i = 0; i < 8; ++i) out.v[i] = round_as_printed(r.v[i], kDecimals[i]);
+    return out;
+}
+
+bool parse_zone_record(const std::string& line, ZoneRecord& r) {
+    const std::vector<std::string> words = split_ws(line);
+    if (words.size() < 11) return false;
+    ZoneRecord rec;
+    if (!parse_int(words[0], rec.h) || !parse_int(words[1], rec.k) || !parse_int(words[2], rec.l))
+        return false;
+    for (int i = 0; i < 8; ++i)
+        if (!parse_double(words[3 + i], rec.v[i])) return false;
+    r = rec;
+    return true;
+}
+
+bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::string line;
+    long number = 0;
+    while (read_line(file, line)) {
+        ++number;
+        if (!line.empty() && line[0] == ';') continue;
+        if (is_blank(line)) continue;
+        ZoneRecord r;
+        if (parse_zone_record(line, r))
+            records.push_back(r);
+        else
+            std::fprintf(diag,
+                         "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
+                         path.c_str(), number);
+    }
+    std::fclose(file);
+    return true;
+}
+
+}  // namespace ped

@@ -1,0 +1,43 @@
+// Zone files: one reflection per line, h k l and eight reals; ';' starts a comment line.
+// Records are carried in the fixed layout the preparation has always used, so every real
+// keeps the precision of its column.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace ped {
+
+struct ZoneRecord {
+    int h = 0, k = 0, l = 0;
+    // I, Poisson(I) error, a carried value, Sig(bg) error, g, a carried value, spot x, spot y.
+    double v[8] = {};
+};
+
+enum Column { kI = 0, kPoisson = 1, kSigBg = 3, kG = 4, kX = 6, kY = 7 };
+
+// The layout of a record between the extinction filter and the preparation.
+inline constexpr const char* kZoneLayout =
+    "%4d%4d%4d%15.2lf%15.2lf%15.2lf%15.2lf%15.8lf%15.8lf%10.2lf%10.2lf\n";
+
+// The record as one line of that layout.
+std::string zone_line(const ZoneRecord& r);
+
+// The record as it reads back from that layout: every real rounded to the decimals of its
+// column. Each value is rounded on its own, so a value that fills its column never runs
+// into its neighbour.
+ZoneRecord through_zone_layout(const ZoneRecord& r);
+
+// Rounds a value to `decimals` places exactly as "%.*f" prints it and reads it back.
+double round_as_printed(double value, int decimals);
+
+// Parses a record line: three integers and eight finite reals (further words are ignored).
+bool parse_zone_record(const std::string& line, ZoneRecord& r);
+
+// Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
+// record is skipped with a warning on `diag` naming the file and the line. False when the
+// file cannot be opened.
+bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records);
+
+}  // namespace ped

@@ -1,0 +1,88 @@
+// Zone records: what counts as a record, and the rounding of the zone layout.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
+#include "harness.hpp"
+#include "text.hpp"
+#include "zone_file.hpp"
+
+namespace ped {
+namespace {
+
+TEST(ZoneFile, RecordsCommentsBlankAndBadLines) {
+    test::TempDir dir;
+    test::write_file(dir / "z",
+                     "; comment 1 2 3\n"
+                     " 1 2 3 10 1 0 2 0.5 0 600 500\r\n"
+                     "\n"
+                     "   \t\n"
+                     "1 2 3 10 1 0 2 0.5 0 600\n"        // ten numbers
+                     "1 2 3.5 10 1 0 2 0.5 0 600 500\n"  // l not an integer
+                     "1 2 3 nan 1 0 2 0.5 0 600 500\n"   // not finite
+                     "-4 0 1 -7.5 1 0 2 0.25 0 600 500 extra\n");
+    std::vector<ZoneRecord> rs;
+    test::FakeTerminal t;
+    ASSERT_TRUE(read_zone_file(dir / "z", t.term().diag, rs));
+    ASSERT_EQ(rs.size(), 2u);
+    EXPECT_EQ(rs[0].h, 1);
+    EXPECT_DOUBLE_EQ(rs[0].v[kY], 500);
+    EXPECT_EQ(rs[1].h, -4);
+    EXPECT_DOUBLE_EQ(rs[1].v[kI], -7.5);
+    const std::string d = t.diag();
+    for (const char* where : {"z:5:", "z:6:", "z:7:"}) EXPECT_NE(d.find(where), std::string::npos);
+    EXPECT_EQ(d.find("z:3:"), std::string::npos);
+    EXPECT_FALSE(read_zone_file(dir / "missing", t.term().diag, rs));
+}
+
+TEST(ZoneFile, LayoutRoundsEveryColumn) {
+    ZoneRecord r;
+    r.h = 1;
+    r.k = -2;
+    r.l = 3;
+    r.v[0] = 1234.5678;
+    r.v[4] = 0.123456789;
+    r.v[6] = -0.001;
+    const ZoneRecord q = through_zone_layout(r);
+    EXPECT_EQ(q.v[0], 1234.57);
+    EXPECT_EQ(q.v[4], 0.12345679);
+    EXPECT_TRUE(std::signbit(q.v[6]));  // "-0.00" reads back as -0
+    EXPECT_EQ(zone_line(q), zone_line(r));
+}
+
+TEST(ZoneFile, WideValuesDoNotRunIntoTheirNeighbours) {
+    ZoneRecord r;
+    r.h = 1;
+    r.k = 1234;  // fills its column: "   11234" on the line
+    r.v[0] = 123456789012.5;
+    r.v[1] = 98765432101.25;
+    const ZoneRecord q = through_zone_layout(r);
+    EXPECT_EQ(q.k, 1234);
+    EXPECT_EQ(q.v[0], 123456789012.5);
+    EXPECT_EQ(q.v[1], 98765432101.25);
+}
+
+TEST(ZoneFile, RoundingAgreesWithPrintAndRead) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> wide(-5000, 5000), narrow(-3, 3);
+    auto reference = [](double v, int d) {
+        return std::strtod(strprintf("%.*f", d, v).c_str(), nullptr);
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const double a = wide(rng), b = narrow(rng);
+        // Values on and next to a tie as well.
+        const double tie = std::round(a * 100) / 100 + 0.005;
+        for (double v : {a, b, tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e9)}) {
+            ASSERT_EQ(round_as_printed(v, 2), reference(v, 2)) << v;
+            ASSERT_EQ(std::signbit(round_as_printed(v, 2)), std::signbit(reference(v, 2))) << v;
+        }
+        ASSERT_EQ(round_as_printed(b, 8), reference(b, 8)) << b;
+    }
+    for (double v : {0.125, -0.125, 2.675, 1e12 + 0.005, -0.0, 0.0})
+        EXPECT_EQ(round_as_printed(v, 2), reference(v, 2)) << v;
+}
+
+}  // namespace
+}  // namespace ped

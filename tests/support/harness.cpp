@@ -1,0 +1,120 @@
+#include "harness.hpp"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace ped::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pedtest-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+void write_file(const std::string& path, const std::string& text) {
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+    if (!f) throw std::runtime_error("cannot write " + path);
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return "<missing " + path + ">";
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool file_exists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
+
+namespace {
+
+std::string contents(std::FILE* f) {
+    std::fflush(f);
+    const long end = std::ftell(f);
+    std::string text(static_cast<size_t>(end), '\0');
+    std::rewind(f);
+    if (end > 0 && std::fread(text.data(), 1, text.size(), f) != text.size()) text.clear();
+    std::fseek(f, 0, SEEK_END);
+    return text;
+}
+
+}  // namespace
+
+FakeTerminal::FakeTerminal(const std::string& answers, const char* error_header)
+    : in_(std::tmpfile()), out_(std::tmpfile()), diag_(std::tmpfile()) {
+    if (!in_ || !out_ || !diag_) throw std::runtime_error("tmpfile failed");
+    std::fwrite(answers.data(), 1, answers.size(), in_);
+    std::rewind(in_);
+    console_ = std::make_unique<Console>(in_);
+    term_.reset(new Terminal{*console_, out_, diag_, "prog", error_header});
+}
+
+FakeTerminal::~FakeTerminal() {
+    std::fclose(in_);
+    std::fclose(out_);
+    std::fclose(diag_);
+}
+
+std::string FakeTerminal::out() {
+    return contents(out_);
+}
+std::string FakeTerminal::diag() {
+    return contents(diag_);
+}
+
+RunResult run_tool(const std::string& binary, const std::string& folder,
+                   const std::vector<std::string>& args, const std::string& answers) {
+    TempDir io;
+    const std::string in = io / "stdin", out = io / "stdout", err = io / "stderr";
+    write_file(in, answers);
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int fi = open(in.c_str(), O_RDONLY);
+        const int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fi < 0 || fo < 0 || fe < 0 || chdir(folder.c_str()) != 0) _exit(127);
+        dup2(fi, 0);
+        dup2(fo, 1);
+        dup2(fe, 2);
+        std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(binary.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    RunResult r;
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = read_file(out);
+    r.err = read_file(err);
+    return r;
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::istringstream s(text);
+    while (std::getline(s, line)) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace ped::test
