@@ -1,23 +1,18 @@
 #!/bin/sh
 # Runs the tools on the example data, in a scratch folder demo-run/ at the top of the
-# repository. Usage: demo.sh <folder of the built tools>
+# repository: each tool's part is examples/demo_<tool>.sh, run in that folder in the order
+# merge, cell, map. Usage: demo.sh <folder of the built tools>
 set -eu
 bin=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
-run="$here/../demo-run"
-rm -rf "$run"
-mkdir -p "$run"
-cp "$here/in.txt" "$here/zap001" "$here/zap100" "$here/zap010" "$run/"
-cd "$run"
-run=$(pwd)
-
-echo "== TAV3eng: three zones of Pnma (62), g from 0.1 to 1.5, sigma 2, negatives set to 1,"
-echo "== Poisson(I) errors, Friedel mates merged (600 pixels per 1/angstrom), Lorentz"
-echo "== correction at 200 kV and 1.2 degrees, output base name 'demo'"
-printf '600 1\n600 1\n600 1\n' | "$bin/TAV3eng" in.txt 0.1 1.5 2 0 0 0 62 0 200 1.2 demo
-echo
-echo "== Files in $run:"
-ls -l
-echo
-echo "== Parameter banner of demo.txt:"
-cat demo.txt
+rm -rf "$here/../demo-run"
+mkdir -p "$here/../demo-run"
+run=$(cd "$here/../demo-run" && pwd)
+export bin here run
+for tool in merge cell map; do
+    if [ -f "$here/demo_$tool.sh" ]; then
+        (cd "$run" && sh "$here/demo_$tool.sh")
+        echo
+    fi
+done
+echo "== Everything the demo wrote is in $run"

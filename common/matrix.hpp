@@ -1,0 +1,35 @@
+// Dense square matrices and the routines that solve the tools' small linear systems:
+// `inversemat` (Gauss-Jordan, pivots in diagonal order, no row exchange) followed by
+// `produitmat` (matrix times vector, in place). Each tool chooses its dimension D: 4 in the
+// cell tool, 20 in the merge tool (or the zone count when there are more zones).
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace ped {
+
+class Matrix {
+public:
+    explicit Matrix(int dimension) : d_(dimension), a_(static_cast<std::size_t>(d_ * d_), 0.0) {}
+    int dimension() const { return d_; }
+    double& operator()(int i, int j) { return a_[static_cast<std::size_t>(i * d_ + j)]; }
+    double operator()(int i, int j) const { return a_[static_cast<std::size_t>(i * d_ + j)]; }
+
+private:
+    int d_;
+    std::vector<double> a_;
+};
+
+// Copies every entry of source (same dimension) into target.
+void copymat(const Matrix& source, Matrix& target);
+
+// v[0..n-1] := M v over the leading n x n block (v holds at least n values).
+void produitmat(const Matrix& m, std::vector<double>& v, int n);
+
+// Replaces the leading n x n block of M by its inverse and every other entry by the identity's
+// (n = 0 leaves M as it is). A zero pivot is reported through perror with `zero_pivot_message`,
+// once per column of the pivot row, and the elimination goes on with what the division gives.
+void inversemat(Matrix& m, int n, const char* zero_pivot_message);
+
+}  // namespace ped

@@ -1,0 +1,11 @@
+# Demo of the merge tool; run by demo.sh in the scratch folder ($bin: the tools, $here: examples).
+set -eu
+cp "$here/in.txt" "$here/zap001" "$here/zap100" "$here/zap010" .
+
+echo "== TAV3eng: three zones of Pnma (62), g from 0.1 to 1.5, sigma 2, negatives set to 1,"
+echo "== Poisson(I) errors, Friedel mates merged (600 pixels per 1/angstrom), Lorentz"
+echo "== correction at 200 kV and 1.2 degrees, output base name 'demo'"
+printf '600 1\n600 1\n600 1\n' | "$bin/TAV3eng" in.txt 0.1 1.5 2 0 0 0 62 0 200 1.2 demo
+echo
+echo "== Prepared zones: zap001.hkl zap100.hkl zap010.hkl; parameter banner of demo.txt:"
+cat demo.txt
