@@ -66,6 +66,13 @@ std::string Console::read_name(const std::string& fallback) {
     return name;
 }
 
+int Console::read_char() {
+    drop_rest_of_line();
+    const int c = get();
+    if (c == EOF) throw InputEnded();
+    return c;
+}
+
 bool Console::interactive() const {
     return isatty(fileno(in_)) == 1;
 }

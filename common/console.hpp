@@ -34,6 +34,10 @@ class Console {
     // end there selects `fallback`, otherwise the name is the word that starts there.
     std::string read_name(const std::string& fallback);
 
+    // One-character answer: drops what is left of a line that an earlier read stopped inside,
+    // then reads the next character (a line end included). InputEnded at the end of input.
+    int read_char();
+
     // Drops what is left of the current line, line end included, if a read stopped inside it.
     void drop_rest_of_line();
 

@@ -6,7 +6,9 @@
 
 namespace ped {
 
-void copymat(const Matrix& source, Matrix& target) { target = source; }
+void copymat(const Matrix& source, Matrix& target) {
+    target = source;
+}
 
 void produitmat(const Matrix& m, std::vector<double>& v, int n) {
     if (n > m.dimension() || static_cast<size_t>(std::max(n, 0)) > v.size())

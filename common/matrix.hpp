@@ -10,13 +10,13 @@
 namespace ped {
 
 class Matrix {
-public:
+  public:
     explicit Matrix(int dimension) : d_(dimension), a_(static_cast<std::size_t>(d_ * d_), 0.0) {}
     int dimension() const { return d_; }
     double& operator()(int i, int j) { return a_[static_cast<std::size_t>(i * d_ + j)]; }
     double operator()(int i, int j) const { return a_[static_cast<std::size_t>(i * d_ + j)]; }
 
-private:
+  private:
     int d_;
     std::vector<double> a_;
 };

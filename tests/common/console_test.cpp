@@ -102,6 +102,15 @@ TEST(Console, WindowsLineEndsAreLineEnds) {
     EXPECT_EQ(t.console().read_name("TAVsortie"), "TAVsortie");
 }
 
+TEST(Console, CharacterAnswersDropWhatIsPendingFirst) {
+    FakeTerminal t("c\nCx\n\nq");
+    EXPECT_EQ(t.console().read_char(), 'c');
+    EXPECT_EQ(t.console().read_char(), 'C');   // the line end after 'c' is dropped first
+    EXPECT_EQ(t.console().read_char(), '\n');  // "x\n" dropped, then the empty line
+    EXPECT_EQ(t.console().read_char(), 'q');
+    EXPECT_THROW(t.console().read_char(), InputEnded);
+}
+
 TEST(Console, PauseReadsNothingWhenNotATerminal) {
     FakeTerminal t("7\n");
     t.console().pause(t.term().out);
