@@ -3,10 +3,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "assembly.hpp"
 #include "banner.hpp"
+#include "laue.hpp"
 #include "outfile.hpp"
 #include "params.hpp"
 #include "prepare.hpp"
+#include "prepared_file.hpp"
+#include "scale_factors.hpp"
+#include "symmetry_merge.hpp"
 #include "text.hpp"
 #include "zone_list.hpp"
 
@@ -26,6 +31,26 @@ bool close_checked(const Session& s, OutFile& file) {
                  file.path().c_str());
     error(s.term, kCannotWrite);
     return false;
+}
+
+// The last stage: equivalents merged into <out>fin.hkl, the counts, the class and Rint.
+void merge_and_report(const Session& s, const std::vector<Reflection>& list, int code,
+                      OutFile& merged) {
+    std::FILE* out = s.term.out;
+    const int n = static_cast<int>(list.size());
+    if (code == 0) {
+        std::fputs(s.msg.no_merging, out);
+        std::fprintf(out, s.msg.totals, n, 0, n);
+        std::fprintf(out, kRint, 0.0);
+        return;
+    }
+    const MergeResult m = merge_equivalents(list, code);
+    for (int multiplicity : m.multiplicities) std::fprintf(out, "%d\n", multiplicity);
+    for (const Reflection& r : m.merged)
+        merged.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
+    std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
+    std::fprintf(out, "%s%s\n", s.msg.class_prefix, laue_symbol(code));
+    std::fprintf(out, kRint, m.rint);
 }
 
 }  // namespace
@@ -58,8 +83,22 @@ int run_merge(const Session& s, const std::vector<std::string>& args) {
     if (!report_g.open(names.report_g)) return cannot_open(s, names.report_g);
     write_banner(report, s.msg, p);
 
-    if (!close_checked(s, report) || !close_checked(s, report_g)) return -1;
-    std::fflush(out);
+    PreparedFiles files(s.term.diag);
+    const ScaleFactors factors = global_scale_factors(s, files, zones, p.sigma, report, report_g);
+
+    OutFile scaled, merged;
+    if (!scaled.open(names.scaled)) return cannot_open(s, names.scaled);
+    if (!merged.open(names.merged)) return cannot_open(s, names.merged);
+    const std::vector<Reflection> list = assemble(s, files, zones, factors, scaled);
+    const int code = laue_code(p.prep.space_group);
+    if (code == 0) error(s.term, s.msg.wrong_space_group);
+
+    merge_and_report(s, list, code, merged);
+    if (!close_checked(s, report) || !close_checked(s, report_g) || !close_checked(s, scaled) ||
+        !close_checked(s, merged))
+        return -1;
+    std::fputs(kFarewell, out);
+    s.term.in.pause(out);
     return 0;
 }
 

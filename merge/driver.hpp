@@ -1,5 +1,6 @@
 // The merge tool from start to end: greeting, list file, run parameters, zone preparation,
-// output name, report files and parameter banner.
+// output name and parameter banner, global scale factors, scaled assembly, symmetry merging
+// and Rint.
 #pragma once
 
 #include <string>

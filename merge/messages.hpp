@@ -14,6 +14,18 @@ inline constexpr const char* kDefaultList = "in.txt";
 inline constexpr const char* kDefaultOutput = "TAVsortie";
 inline constexpr const char* kBannerStars =
     "********************************************************************************\n";
+inline constexpr const char* kRint = "Rint = %lf\n";
+inline constexpr const char* kFarewell = "\nQue chabat !!!\n\n";
+
+// Texts of one kind of pair comparison (intensities or g).
+struct PairTexts {
+    const char* count;     // %s %s %d; the console adds an empty line
+    const char* stats;     // mean, deviation, percentage
+    const char* outliers;  // %d
+    const char* no_good;   // %s %s
+    const char* average;   // %s %s
+    const char* good;      // %s %s (a text may name fewer zones than it is given)
+};
 
 struct Messages {
     // The first line of `error`, with one %s for the program path.
@@ -46,6 +58,24 @@ struct Messages {
     const char* banner_friedel_not_merged;
     const char* banner_lorentz;  // %d kV, %.2lf degrees
     const char* banner_no_lorentz;
+
+    // Pair comparisons; the weighted mean and the relative differences are written by the
+    // intensity comparison only.
+    PairTexts intensity_pairs;
+    PairTexts g_pairs;
+    const char* weight_mean;    // %lf
+    const char* relative_diff;  // %7.2lf %7.2lf
+
+    // Scale factors.
+    const char* linear_factor;  // %d %lf
+    const char* g_factor;       // %d %lf
+    const char* zero_pivot;     // through perror
+
+    // Assembly and merging.
+    const char* wrong_space_group;
+    const char* no_merging;
+    const char* totals;        // %d %d %d
+    const char* class_prefix;  // followed by the class symbol and a line end
 
     // Build traits.
     // The calibration of the Friedel merge is one number, the reciprocal length that

@@ -52,6 +52,39 @@ const Messages english = {
     /* banner_no_lorentz */
     "* No geometric corrections are done                                              *\n",
 
+    /* intensity_pairs */
+    {
+        "Number of common reflexions between %s and %s : %d\n",
+        "The mean value is : %lf\nThe standart deviation is : %lf\nThe ratio is : %.2lf percent\n",
+        "There are %d intensities ratio(s) out of the mean +or- the standart deviation\n\n",
+        "!!!NO GOOD between %s et %s !!!\n",
+        "!!! AVERAGE between %s et %s !!!\n",
+        "!!! GOOD between %s et %s !!!\n",
+    },
+    /* g_pairs */
+    {
+        "Number of common refections between %s and %s : %d\n",
+        "The mean value is : %lf\nThe standart deviation is : %lf\nThe ratio is : %.2lf pourcent\n",
+        "There are %d intensities ratio(s) out of the mean +or- the standart deviation\n\n",
+        "!!! NO GOOD between %s et %s !!!\n",
+        "!!! AVERAGE between %s et %s !!!\n",
+        "!!! GOOD between %s et %s !!!\n",
+    },
+    /* weight_mean */ "The weight mean is : %lf\n\n",
+    /* relative_diff */
+    "The relative difference between the mean and the weight mean are : \n%7.2lf et %7.2lf\n\n",
+
+    /* linear_factor */ "\nthe linear scale factor number %d is : %lf\n",
+    /* g_factor */ "\nthe linear scale factor g number %d is : %lf\n",
+    /* zero_pivot */ "pivot GAUSS inversion impossible : division by 0\n",
+
+    /* wrong_space_group */ "wrong SG number",
+    /* no_merging */ "inutile\n\n",
+    /* totals */
+    "Total number of reflections : %d\nNumber of redundant reflections: %d\nNumber of "
+    "independant reflections : %d\n",
+    /* class_prefix */ "Symetry: ",
+
     /* calibration_pixels */ 0,
     /* condition_trace */ nullptr,
 };

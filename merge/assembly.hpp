@@ -1,0 +1,22 @@
+// Scaled data assembly: every prepared record, in zone order and file order, multiplied by its
+// zone's factors, goes to the scaled file <out>.hkl and to the list that the merging consumes.
+#pragma once
+
+#include <vector>
+
+#include "outfile.hpp"
+#include "prepared_file.hpp"
+#include "reflection.hpp"
+#include "scale_factors.hpp"
+#include "session.hpp"
+#include "zone_list.hpp"
+
+namespace ped {
+
+// Writes the scaled file and returns the assembled list (full precision). A prepared file
+// that cannot be read is skipped with a warning.
+std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
+                                 const std::vector<Zone>& zones, const ScaleFactors& factors,
+                                 OutFile& scaled);
+
+}  // namespace ped

@@ -1,0 +1,131 @@
+#include "pair_compare.hpp"
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+namespace ped {
+
+std::vector<Retained> common_reflections(const IndexedReflections& first,
+                                         const IndexedReflections& second, PairKind kind,
+                                         double sigma) {
+    std::vector<Retained> kept;
+    for (const Reflection& a : first.records) {
+        const auto range = second.find(a.h, a.k, a.l);
+        for (const unsigned* p = range.first; p != range.second; ++p) {
+            const Reflection& b = second.records[*p];
+            const double weight = (a.i / a.sig + b.i / b.sig) * 0.5;
+            if (!(weight > sigma)) continue;
+            const double ratio = kind == PairKind::intensities ? b.i / a.i : b.g / a.g;
+            if (!std::isfinite(weight) || !std::isfinite(ratio)) continue;
+            kept.push_back({a.h, a.k, a.l, ratio, weight});
+        }
+    }
+    return kept;
+}
+
+PairStatistics pair_statistics(const std::vector<Retained>& kept, PairKind kind) {
+    PairStatistics st;
+    const double n = static_cast<double>(kept.size());
+    double sum = 0, sum_sq = 0, sum_rw = 0, sum_w = 0;
+    for (const Retained& r : kept) {
+        sum += r.ratio;
+        sum_sq += r.ratio * r.ratio;
+        sum_rw += r.ratio * r.weight;
+        sum_w += r.weight;
+    }
+    st.mean = sum / n;
+    const double variance = sum_sq / n - st.mean * st.mean;
+    // Equal ratios can leave a variance a little below zero: no spread, no outlier.
+    st.sd = variance > 0 ? std::sqrt(variance) : 0;
+    st.percent = st.sd / st.mean * 100;
+    if (variance > 0)
+        for (const Retained& r : kept)
+            if (r.ratio > st.mean + st.sd || r.ratio < st.mean - st.sd) ++st.outliers;
+
+    if (kind == PairKind::intensities) {
+        st.weighted_mean = sum_rw / sum_w;
+        st.d1 = std::fabs(st.weighted_mean - st.mean) / st.mean * 100;
+        st.d2 = std::fabs(st.weighted_mean - st.mean) / st.weighted_mean * 100;
+        if (st.sd > st.mean / 2 || st.d1 > 20 || st.d2 > 20)
+            st.verdict = Verdict::no_good;
+        else if (st.sd > st.mean / 4 || st.d1 > 10 || st.d2 > 10)
+            st.verdict = Verdict::average;
+        else
+            st.verdict = Verdict::good;
+    } else {
+        const double p = st.sd / st.mean;
+        st.verdict = p > 0.005 ? Verdict::no_good : p > 0.0025 ? Verdict::average : Verdict::good;
+    }
+    return st;
+}
+
+namespace {
+
+// What a report shows for a value that is not a number (a ratio of zeros, say): 0.
+double shown(double value) {
+    return std::isfinite(value) ? value : 0;
+}
+
+void write_verdict(OutFile& report, const PairTexts& t, Verdict v, const std::string& first,
+                   const std::string& second) {
+    const int marks = v == Verdict::no_good ? 64 : v == Verdict::average ? 41 : 17;
+    const std::string line(static_cast<size_t>(marks), '!');
+    const char* text = v == Verdict::no_good   ? t.no_good
+                       : v == Verdict::average ? t.average
+                                               : t.good;
+    report.printf("%s\n", line.c_str());
+    report.printf(text, first.c_str(), second.c_str());
+    report.printf("%s\n\n\n", line.c_str());
+}
+
+}  // namespace
+
+std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
+                                   const std::string& first, const std::string& second,
+                                   double sigma, OutFile& report) {
+    const IndexedReflections* a = files.get(first);
+    const IndexedReflections* b = a ? files.get(second) : nullptr;
+    if (!a || !b) {
+        std::fprintf(s.term.diag, "%s: %s\n", (a ? second : first).c_str(), std::strerror(errno));
+        error(s.term, kCannotOpen);
+        return std::nullopt;
+    }
+    const bool intensities = kind == PairKind::intensities;
+    const PairTexts& t = intensities ? s.msg.intensity_pairs : s.msg.g_pairs;
+    std::FILE* out = s.term.out;
+
+    const std::vector<Retained> kept = common_reflections(*a, *b, kind, sigma);
+    for (const Retained& r : kept) {
+        if (intensities) {
+            std::fprintf(out, "%4d%4d%4d%9.3lf %11.3lf\n", r.h, r.k, r.l, r.ratio, r.weight);
+            report.printf("%4d%4d%4d %9.3lf%11.3lf\n", r.h, r.k, r.l, r.ratio, r.weight);
+        } else {
+            std::fprintf(out, "%4d%4d%4d%9.3lf\n", r.h, r.k, r.l, r.ratio);
+            report.printf("%4d%4d%4d %9.3lf\n", r.h, r.k, r.l, r.ratio);
+        }
+    }
+    const int n = static_cast<int>(kept.size());
+    report.printf(t.count, first.c_str(), second.c_str(), n);
+    std::fprintf(out, t.count, first.c_str(), second.c_str(), n);
+    std::fputs("\n", out);
+    if (n == 0) {
+        write_verdict(report, t, Verdict::no_good, first, second);
+        return std::nullopt;
+    }
+
+    const PairStatistics st = pair_statistics(kept, kind);
+    report.printf(t.stats, shown(st.mean), shown(st.sd), shown(st.percent));
+    report.printf(t.outliers, st.outliers);
+    if (intensities) {
+        report.printf(s.msg.weight_mean, shown(st.weighted_mean));
+        report.printf(s.msg.relative_diff, shown(st.d1), shown(st.d2));
+    }
+    write_verdict(report, t, st.verdict, first, second);
+
+    const double value = intensities ? st.weighted_mean : st.mean;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace ped

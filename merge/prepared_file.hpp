@@ -1,0 +1,47 @@
+// Reading back the files of reflections the tool writes (prepared, scaled and merged files:
+// h k l I sigI g per line). Each prepared file is read once per run and kept, however many
+// comparisons use it.
+#pragma once
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "reflection.hpp"
+
+namespace ped {
+
+// Parses "h k l I sigI g": three integers and three finite reals (further words ignored).
+bool parse_reflection(const std::string& line, Reflection& r);
+
+// Reads a whole file; blank lines are skipped, a line that is not a record is skipped with a
+// warning on `diag` naming the file and the line. False when the file cannot be opened.
+bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out);
+
+// The records of one file with, for each index triple, where it stands in the file.
+struct IndexedReflections {
+    std::vector<Reflection> records;
+    // Positions of the records in the order (h, k, l, position).
+    std::vector<unsigned> by_index;
+    // Positions of the records with this index triple, in file order.
+    std::pair<const unsigned*, const unsigned*> find(int h, int k, int l) const;
+};
+
+class PreparedFiles {
+  public:
+    explicit PreparedFiles(std::FILE* diag) : diag_(diag) {}
+    // The records of the file, or null when it cannot be opened (errno then tells why).
+    const IndexedReflections* get(const std::string& path);
+
+  private:
+    struct Entry {
+        bool readable;
+        int error;
+        IndexedReflections data;
+    };
+    std::FILE* diag_;
+    std::map<std::string, Entry> files_;
+};
+
+}  // namespace ped

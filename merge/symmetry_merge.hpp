@@ -1,0 +1,25 @@
+// Symmetry reduction: each group of records equivalent under the Laue class becomes one
+// reflection (plain means of I, sigI and g, the indices of the group's first record), sorted
+// by g with `trier`; Rint measures the spread within the groups.
+#pragma once
+
+#include <vector>
+
+#include "reflection.hpp"
+
+namespace ped {
+
+struct MergeResult {
+    std::vector<Reflection> merged;   // sorted by mean g
+    std::vector<int> multiplicities;  // in merging order (the order of the first members)
+    int redundant = 0;                // records absorbed into an earlier one
+    double rint = 0;                  // 0 when there is nothing to measure
+};
+
+// Merges the assembled list under Laue class `code` (1 to 12).
+MergeResult merge_equivalents(const std::vector<Reflection>& list, int code);
+
+// Sorts the reflections by g with the exchange sort (its order of equal g included).
+void trier(std::vector<Reflection>& reflections);
+
+}  // namespace ped
