@@ -5,7 +5,14 @@ cp "$here/in.txt" "$here/zap001" "$here/zap100" "$here/zap010" .
 echo "== TAV3eng: three zones of Pnma (62), g from 0.1 to 1.5, sigma 2, negatives set to 1,"
 echo "== Poisson(I) errors, Friedel mates merged (600 pixels per 1/angstrom), Lorentz"
 echo "== correction at 200 kV and 1.2 degrees, output base name 'demo'"
-printf '600 1\n600 1\n600 1\n' | "$bin/TAV3eng" in.txt 0.1 1.5 2 0 0 0 62 0 200 1.2 demo
+printf '600 1\n600 1\n600 1\n' | "$bin/TAV3eng" in.txt 0.1 1.5 2 0 0 0 62 0 200 1.2 demo > demo.log
+echo "== Console (demo.log), last lines:"
+tail -n 12 demo.log
 echo
-echo "== Prepared zones: zap001.hkl zap100.hkl zap010.hkl; parameter banner of demo.txt:"
-cat demo.txt
+echo "== Scale factors (demo.txt):"
+grep "scale factor number" demo.txt
+echo
+echo "== Merged reflections, demofin.hkl (first lines of $(wc -l < demofin.hkl)):"
+head -n 8 demofin.hkl
+echo "== Also written: zap001.hkl zap100.hkl zap010.hkl (prepared zones), demo.txt, demog.txt"
+echo "== (reports), demo.hkl (scaled reflections), demofin.hkl (merged, for the cell tool)"

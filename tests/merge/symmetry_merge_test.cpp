@@ -1,0 +1,135 @@
+// Merging of equivalents: groups, means, multiplicities, Rint and the order by g.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "exchange_sort.hpp"
+#include "laue.hpp"
+#include "symmetry_merge.hpp"
+
+namespace ped {
+namespace {
+
+Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
+    return {h, k, l, i, sig, g};
+}
+
+TEST(SymmetryMerge, FriedelMatesAndRepeatsInClassMinus1) {
+    const MergeResult m = merge_equivalents(
+        {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, laue_code(1));
+    ASSERT_EQ(m.merged.size(), 1u);
+    EXPECT_EQ(m.merged[0].h, 1);
+    EXPECT_EQ(m.merged[0].k, 2);
+    EXPECT_EQ(m.merged[0].l, 3);
+    EXPECT_EQ(m.merged[0].i, 20);
+    EXPECT_EQ(m.multiplicities, std::vector<int>{3});
+    EXPECT_EQ(m.redundant, 2);
+    EXPECT_NEAR(m.rint, 1.0 / 3, 1e-15);
+}
+
+TEST(SymmetryMerge, IndicesOfTheFirstMember) {
+    const MergeResult m =
+        merge_equivalents({refl(-1, -2, -3, 10), refl(5, 5, 5, 1), refl(1, 2, 3, 30)}, 12);
+    ASSERT_EQ(m.merged.size(), 2u);
+    EXPECT_EQ(m.merged[0].h, -1);
+    EXPECT_EQ(m.merged[0].l, -3);
+    EXPECT_EQ(m.multiplicities, (std::vector<int>{2, 1}));
+}
+
+TEST(SymmetryMerge, AllUniqueAndEmpty) {
+    const MergeResult m = merge_equivalents({refl(1, 0, 0, 5), refl(0, 1, 0, 6)}, 5);
+    EXPECT_EQ(m.multiplicities, (std::vector<int>{1, 1}));
+    EXPECT_EQ(m.redundant, 0);
+    EXPECT_EQ(m.rint, 0);
+    const MergeResult none = merge_equivalents({}, 5);
+    EXPECT_TRUE(none.merged.empty());
+    EXPECT_EQ(none.rint, 0);
+}
+
+TEST(SymmetryMerge, MeansOfSigmaAndG) {
+    const MergeResult m =
+        merge_equivalents({refl(1, 0, 0, 10, 0.50, 2), refl(-1, 0, 0, 20, 0.52, 4)}, 5);
+    EXPECT_EQ(m.merged[0].sig, 3);
+    EXPECT_EQ(m.merged[0].g, (0.50 + 0.52) / 2);
+}
+
+TEST(SymmetryMerge, SortedByMeanGWithTheExchangeSortTies) {
+    // Mean g 2, 2 and 1 in merging order come out 1, then the second 2, then the first.
+    const MergeResult m = merge_equivalents(
+        {refl(1, 0, 0, 1, 2.0), refl(2, 0, 0, 1, 2.0), refl(3, 0, 0, 1, 1.0)}, 12);
+    ASSERT_EQ(m.merged.size(), 3u);
+    EXPECT_EQ(m.merged[0].h, 3);
+    EXPECT_EQ(m.merged[1].h, 2);
+    EXPECT_EQ(m.merged[2].h, 1);
+}
+
+// The merging as the tool has always done it: each remaining record in turn takes out every
+// later record equivalent to it, the records behind moving up.
+MergeResult compact(std::vector<Reflection> list, int code) {
+    MergeResult out;
+    std::vector<Reflection> merged;
+    double numerator = 0, denominator = 0;
+    for (size_t p = 0; p < list.size(); ++p) {
+        const auto eq = equivalents(code, list[p].h, list[p].k, list[p].l);
+        std::vector<double> intensities{list[p].i};
+        double si = list[p].i, ss = list[p].sig, sg = list[p].g;
+        for (size_t q = p + 1; q < list.size();) {
+            const Triple t{list[q].h, list[q].k, list[q].l};
+            if (std::find(eq.begin(), eq.end(), t) == eq.end()) {
+                ++q;
+                continue;
+            }
+            si += list[q].i;
+            ss += list[q].sig;
+            sg += list[q].g;
+            intensities.push_back(list[q].i);
+            list.erase(list.begin() + static_cast<long>(q));
+        }
+        const double u = static_cast<double>(intensities.size());
+        Reflection r = list[p];
+        r.i = si / u;
+        r.sig = ss / u;
+        r.g = sg / u;
+        double dev = 0;
+        for (double x : intensities) dev += std::fabs(x - r.i);
+        numerator += dev / u;
+        denominator += si / u;
+        merged.push_back(r);
+        out.multiplicities.push_back(static_cast<int>(intensities.size()));
+        out.redundant += static_cast<int>(intensities.size()) - 1;
+    }
+    std::vector<double> g;
+    for (const Reflection& r : merged) g.push_back(r.g);
+    for (size_t i : exchange_sort_order_plain(g)) out.merged.push_back(merged[i]);
+    out.rint = denominator != 0 ? numerator / denominator : 0;
+    return out;
+}
+
+TEST(SymmetryMerge, SameResultAsCompactingTheList) {
+    std::mt19937 rng(21);
+    std::uniform_int_distribution<int> index(-3, 3), value(1, 99), gstep(1, 6);
+    for (int code = 1; code <= 12; ++code)
+        for (int trial = 0; trial < 40; ++trial) {
+            std::vector<Reflection> list;
+            for (int i = 0; i < 60; ++i)
+                list.push_back(refl(index(rng), index(rng), index(rng), value(rng),
+                                    0.25 * gstep(rng), 0.5 * value(rng)));
+            const MergeResult fast = merge_equivalents(list, code);
+            const MergeResult slow = compact(list, code);
+            ASSERT_EQ(fast.multiplicities, slow.multiplicities) << code;
+            ASSERT_EQ(fast.redundant, slow.redundant);
+            ASSERT_EQ(fast.rint, slow.rint);
+            ASSERT_EQ(fast.merged.size(), slow.merged.size());
+            for (size_t i = 0; i < fast.merged.size(); ++i) {
+                const Reflection &a = fast.merged[i], &b = slow.merged[i];
+                ASSERT_EQ(std::tie(a.h, a.k, a.l), std::tie(b.h, b.k, b.l));
+                ASSERT_EQ(a.i, b.i);
+                ASSERT_EQ(a.sig, b.sig);
+                ASSERT_EQ(a.g, b.g);
+            }
+        }
+}
+
+}  // namespace
+}  // namespace ped
