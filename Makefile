@@ -8,7 +8,7 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure test demo format clean
+.PHONY: all configure test demo bench format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -21,6 +21,9 @@ test: all
 
 demo: all
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
+
+bench: all
+	sh tests/bench/run_bench.sh $(BUILD)/bin $(BUILD)/tests
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

@@ -13,6 +13,7 @@ bool OutFile::open(const std::string& path) {
     path_ = path;
     failed_ = false;
     file_ = std::fopen(path.c_str(), "wb");
+    if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
     return file_ != nullptr;
 }
 

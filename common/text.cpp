@@ -1,6 +1,5 @@
 #include "text.hpp"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
@@ -43,10 +42,22 @@ bool is_blank(const std::string& line) {
     return true;
 }
 
+size_t split_views(std::string_view line, std::string_view* words, size_t max) {
+    size_t count = 0, i = 0;
+    while (count < max) {
+        while (i < line.size() && is_space(static_cast<unsigned char>(line[i]))) ++i;
+        if (i == line.size()) break;
+        const size_t start = i;
+        while (i < line.size() && !is_space(static_cast<unsigned char>(line[i]))) ++i;
+        words[count++] = line.substr(start, i - start);
+    }
+    return count;
+}
+
 namespace {
 
 // The word without surrounding white space; empty when nothing else is left.
-std::string trimmed(const std::string& word) {
+std::string_view trimmed(std::string_view word) {
     size_t b = 0, e = word.size();
     while (b < e && is_space(static_cast<unsigned char>(word[b]))) ++b;
     while (e > b && is_space(static_cast<unsigned char>(word[e - 1]))) --e;
@@ -55,26 +66,38 @@ std::string trimmed(const std::string& word) {
 
 }  // namespace
 
-bool parse_int(const std::string& word, int& value) {
-    const std::string w = trimmed(word);
-    if (w.empty()) return false;
-    size_t i = (w[0] == '+' || w[0] == '-') ? 1 : 0;
+bool parse_int(std::string_view word, int& value) {
+    const std::string_view w = trimmed(word);
+    size_t i = (!w.empty() && (w[0] == '+' || w[0] == '-')) ? 1 : 0;
     if (i == w.size()) return false;
-    for (size_t j = i; j < w.size(); ++j)
-        if (w[j] < '0' || w[j] > '9') return false;
-    errno = 0;
-    const long long v = std::strtoll(w.c_str(), nullptr, 10);
-    if (errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
+    long long v = 0;
+    for (; i < w.size(); ++i) {
+        if (w[i] < '0' || w[i] > '9') return false;
+        v = v * 10 + (w[i] - '0');
+        if (v > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (w[0] == '-') v = -v;
+    if (v < INT_MIN || v > INT_MAX) return false;
     value = static_cast<int>(v);
     return true;
 }
 
-bool parse_double(const std::string& word, double& value) {
-    const std::string w = trimmed(word);
+bool parse_double(std::string_view word, double& value) {
+    const std::string_view w = trimmed(word);
     if (w.empty()) return false;
+    char small[64];
+    std::string large;
+    const char* text = small;
+    if (w.size() < sizeof small) {
+        w.copy(small, w.size());
+        small[w.size()] = '\0';
+    } else {
+        large.assign(w);
+        text = large.c_str();
+    }
     char* end = nullptr;
-    const double v = std::strtod(w.c_str(), &end);
-    if (end != w.c_str() + w.size() || !std::isfinite(v)) return false;
+    const double v = std::strtod(text, &end);
+    if (end != text + w.size() || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
@@ -83,7 +106,7 @@ bool read_line(std::FILE* file, std::string& line) {
     line.clear();
     int c;
     bool any = false;
-    while ((c = std::fgetc(file)) != EOF) {
+    while ((c = getc_unlocked(file)) != EOF) {
         any = true;
         if (c == '\n') break;
         line.push_back(static_cast<char>(c));

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ped {
@@ -21,14 +22,17 @@ inline bool is_space(int c) {
 // The white-space-separated words of a line.
 std::vector<std::string> split_ws(const std::string& line);
 
+// The first `max` words of a line as views into it, without copying; returns how many.
+size_t split_views(std::string_view line, std::string_view* words, size_t max);
+
 // True when the line holds nothing but white space.
 bool is_blank(const std::string& line);
 
 // Whole-word conversions: the word must be a decimal integer within the range of int
 // (an optional sign, then digits), or a finite real number. Leading and trailing white
 // space is allowed; anything else makes the conversion fail.
-bool parse_int(const std::string& word, int& value);
-bool parse_double(const std::string& word, double& value);
+bool parse_int(std::string_view word, int& value);
+bool parse_double(std::string_view word, double& value);
 
 // Reads one line of any length, without its line end; a carriage return before the line end
 // (Windows files) is dropped too. Returns false at the end of the file when nothing was read.

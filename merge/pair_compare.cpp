@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "text.hpp"
+
 namespace ped {
 
 std::vector<Retained> common_reflections(const IndexedReflections& first,
@@ -96,15 +98,23 @@ std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairK
     std::FILE* out = s.term.out;
 
     const std::vector<Retained> kept = common_reflections(*a, *b, kind, sigma);
+    // Console "%4d%4d%4d%9.3lf %11.3lf\n" and report "%4d%4d%4d %9.3lf%11.3lf\n" (without the
+    // weight for g): the same fields, each formatted once, the blank in another place.
+    std::string console, lines;
     for (const Retained& r : kept) {
+        const std::string hkl = strprintf("%4d%4d%4d", r.h, r.k, r.l);
+        const std::string ratio = strprintf("%9.3lf", r.ratio);
         if (intensities) {
-            std::fprintf(out, "%4d%4d%4d%9.3lf %11.3lf\n", r.h, r.k, r.l, r.ratio, r.weight);
-            report.printf("%4d%4d%4d %9.3lf%11.3lf\n", r.h, r.k, r.l, r.ratio, r.weight);
+            const std::string weight = strprintf("%11.3lf", r.weight);
+            console += hkl + ratio + " " + weight + "\n";
+            lines += hkl + " " + ratio + weight + "\n";
         } else {
-            std::fprintf(out, "%4d%4d%4d%9.3lf\n", r.h, r.k, r.l, r.ratio);
-            report.printf("%4d%4d%4d %9.3lf\n", r.h, r.k, r.l, r.ratio);
+            console += hkl + ratio + "\n";
+            lines += hkl + " " + ratio + "\n";
         }
     }
+    std::fputs(console.c_str(), out);
+    report.write(lines);
     const int n = static_cast<int>(kept.size());
     report.printf(t.count, first.c_str(), second.c_str(), n);
     std::fprintf(out, t.count, first.c_str(), second.c_str(), n);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <numeric>
 #include <tuple>
 
@@ -10,8 +11,8 @@
 namespace ped {
 
 bool parse_reflection(const std::string& line, Reflection& r) {
-    const std::vector<std::string> words = split_ws(line);
-    if (words.size() < 6) return false;
+    std::string_view words[6];
+    if (split_views(line, words, 6) < 6) return false;
     Reflection x;
     if (!parse_int(words[0], x.h) || !parse_int(words[1], x.k) || !parse_int(words[2], x.l) ||
         !parse_double(words[3], x.i) || !parse_double(words[4], x.sig) ||
@@ -48,16 +49,45 @@ std::tuple<int, int, int> triple(const Reflection& r) {
 
 }  // namespace
 
+size_t IndexedReflections::slot_of(int h, int k, int l) const {
+    std::uint64_t x = static_cast<std::uint32_t>(h) * 0x9E3779B97F4A7C15ull;
+    x ^= static_cast<std::uint32_t>(k) * 0xC2B2AE3D27D4EB4Full + (x >> 29);
+    x ^= static_cast<std::uint32_t>(l) * 0x165667B19E3779F9ull + (x >> 32);
+    x ^= x >> 31;
+    return static_cast<size_t>(x) & (slots_.size() - 1);
+}
+
+void IndexedReflections::build_index() {
+    positions_.resize(records.size());
+    std::iota(positions_.begin(), positions_.end(), 0u);
+    std::stable_sort(positions_.begin(), positions_.end(), [this](unsigned a, unsigned b) {
+        return triple(records[a]) < triple(records[b]);
+    });
+    groups_.clear();
+    for (unsigned i = 0; i < positions_.size(); ++i) {
+        const Reflection& r = records[positions_[i]];
+        if (groups_.empty() || std::tie(groups_.back().h, groups_.back().k, groups_.back().l) !=
+                                   std::tie(r.h, r.k, r.l))
+            groups_.push_back({r.h, r.k, r.l, i, 0});
+        ++groups_.back().count;
+    }
+    size_t size = 1;
+    while (size < 2 * groups_.size()) size *= 2;
+    slots_.assign(size, -1);
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        size_t s = slot_of(groups_[g].h, groups_[g].k, groups_[g].l);
+        while (slots_[s] >= 0) s = (s + 1) & (size - 1);
+        slots_[s] = static_cast<int>(g);
+    }
+}
+
 std::pair<const unsigned*, const unsigned*> IndexedReflections::find(int h, int k, int l) const {
-    using Key = std::tuple<int, int, int>;
-    const Key key{h, k, l};
-    const unsigned* begin = by_index.data();
-    const unsigned* end = begin + by_index.size();
-    const unsigned* low = std::lower_bound(
-        begin, end, key, [this](unsigned a, const Key& x) { return triple(records[a]) < x; });
-    const unsigned* high = std::upper_bound(
-        low, end, key, [this](const Key& x, unsigned a) { return x < triple(records[a]); });
-    return {low, high};
+    for (size_t s = slot_of(h, k, l); slots_[s] >= 0; s = (s + 1) & (slots_.size() - 1)) {
+        const Group& g = groups_[static_cast<size_t>(slots_[s])];
+        if (g.h == h && g.k == k && g.l == l)
+            return {positions_.data() + g.first, positions_.data() + g.first + g.count};
+    }
+    return {nullptr, nullptr};
 }
 
 const IndexedReflections* PreparedFiles::get(const std::string& path) {
@@ -66,12 +96,7 @@ const IndexedReflections* PreparedFiles::get(const std::string& path) {
         Entry entry{false, 0, {}};
         entry.readable = read_reflections(path, diag_, entry.data.records);
         entry.error = entry.readable ? 0 : errno;
-        std::vector<unsigned>& order = entry.data.by_index;
-        const std::vector<Reflection>& rs = entry.data.records;
-        order.resize(rs.size());
-        std::iota(order.begin(), order.end(), 0u);
-        std::stable_sort(order.begin(), order.end(),
-                         [&](unsigned a, unsigned b) { return triple(rs[a]) < triple(rs[b]); });
+        entry.data.build_index();
         found = files_.emplace(path, std::move(entry)).first;
     }
     errno = found->second.error;

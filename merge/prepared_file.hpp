@@ -20,12 +20,24 @@ bool parse_reflection(const std::string& line, Reflection& r);
 bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out);
 
 // The records of one file with, for each index triple, where it stands in the file.
-struct IndexedReflections {
+class IndexedReflections {
+  public:
     std::vector<Reflection> records;
-    // Positions of the records in the order (h, k, l, position).
-    std::vector<unsigned> by_index;
+
+    // Indexes `records` (after they are all read).
+    void build_index();
     // Positions of the records with this index triple, in file order.
     std::pair<const unsigned*, const unsigned*> find(int h, int k, int l) const;
+
+  private:
+    struct Group {
+        int h, k, l;
+        unsigned first, count;  // a run of `positions`
+    };
+    std::vector<unsigned> positions_;  // grouped by index triple, file order within a group
+    std::vector<Group> groups_;
+    std::vector<int> slots_;  // hash table of group numbers, -1 when empty
+    size_t slot_of(int h, int k, int l) const;
 };
 
 class PreparedFiles {

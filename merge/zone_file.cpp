@@ -42,8 +42,8 @@ ZoneRecord through_zone_layout(const ZoneRecord& r) {
 }
 
 bool parse_zone_record(const std::string& line, ZoneRecord& r) {
-    const std::vector<std::string> words = split_ws(line);
-    if (words.size() < 11) return false;
+    std::string_view words[11];
+    if (split_views(line, words, 11) < 11) return false;
     ZoneRecord rec;
     if (!parse_int(words[0], rec.h) || !parse_int(words[1], rec.k) || !parse_int(words[2], rec.l))
         return false;
