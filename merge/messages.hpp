@@ -89,5 +89,6 @@ struct Messages {
 const Messages& catalogue();
 
 extern const Messages english;
+extern const Messages french;
 
 }  // namespace ped
