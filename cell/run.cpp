@@ -58,7 +58,8 @@ int run_cell(const Terminal& t, const std::vector<std::string>& args) {
     if (!created) return cannot_open(t, output, out_errno);
 
     std::vector<Reflection> reflections;
-    if (!read_reflections(in.get(), input, t.diag, reflections)) return cannot_open(t, input, EIO);
+    if (!read_reflections(in.get(), input, t.diag, reflections))
+        return cannot_open(t, input, errno);
     in.reset();
     std::fprintf(out, kReflectionCount, static_cast<int>(reflections.size()));
 
