@@ -46,7 +46,7 @@ int basis(int symmetry, const Selected& r, double f[4]) {
 }
 
 // Solves the normal system of the set for the coefficients p. False when a diagonal sum is
-// zero.
+// zero or the system is singular.
 bool solve_coefficients(const std::vector<Selected>& set, int symmetry, double p[4]) {
     const int n = normal_order(symmetry);
     Matrix a(kDimension);
@@ -69,7 +69,12 @@ bool solve_coefficients(const std::vector<Selected>& set, int symmetry, double p
     }
     inversemat(a, n, kZeroPivot);
     produitmat(a, v, n);
-    for (int j = 0; j < n; ++j) p[j] = v[j];
+    // A singular system (a zero pivot, already reported by the inversion) leaves coefficients
+    // that are not numbers: such a window gives no cell either.
+    for (int j = 0; j < n; ++j) {
+        if (!std::isfinite(v[j])) return false;
+        p[j] = v[j];
+    }
     return true;
 }
 

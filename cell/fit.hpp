@@ -34,7 +34,8 @@ CellFit cell_from_coefficients(int symmetry, const double p[4]);
 double g_calc(int symmetry, const CellFit& cell, int h, int k, int l);
 
 // Fits the set (non-empty) and prints the cell and its residuals on `out`. False, with nothing
-// printed or stored, when a diagonal sum of the normal system is zero (degenerate). For a code
+// printed or stored, when the normal system is degenerate: a diagonal sum is zero, or the
+// system is singular (the inversion then reports its zero pivot on standard error). For a code
 // the tool does not refine, prints the hint for lower symmetries and answers true.
 bool fit_window(const std::vector<Selected>& set, int symmetry, std::FILE* out, CellFit& fit);
 

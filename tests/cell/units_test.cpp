@@ -131,10 +131,11 @@ TEST(WindowFit, MonoclinicRightAngleIsNeverLostToRounding) {
     EXPECT_EQ(checked, 13 * 15);
 }
 
-TEST(WindowFit, ZeroDiagonalSumIsDegenerate) {
+TEST(WindowFit, DegenerateSystemsPrintAndStoreNothing) {
     ped::test::FakeTerminal term;
     CellFit fit;
-    // Only 0 0 0 (nothing to measure a cubic cell with) and only h k 0 for the others.
+    // Only 0 0 0 (nothing to measure a cubic cell with), and only h k 0 for the others: a zero
+    // diagonal sum.
     const std::vector<Selected> origin(30, Selected{0, 0, 0, 0.0});
     EXPECT_FALSE(fit_window(origin, kCubic, term.term().out, fit));
     std::vector<Selected> flat;
@@ -143,8 +144,21 @@ TEST(WindowFit, ZeroDiagonalSumIsDegenerate) {
     EXPECT_FALSE(fit_window(flat, kTetragonal, term.term().out, fit));
     EXPECT_FALSE(fit_window(flat, kOrthorhombic, term.term().out, fit));
     EXPECT_FALSE(fit_window(flat, kMonoclinic, term.term().out, fit));
+    // Only h h h: every diagonal sum is set, but the orthorhombic system is singular.
+    std::vector<Selected> diagonal;
+    for (int n = 1; n <= 30; ++n) diagonal.push_back({n, n, n, std::sqrt(3.0) * n / 4});
+    EXPECT_FALSE(fit_window(diagonal, kOrthorhombic, term.term().out, fit));
     EXPECT_EQ(term.out(), "");
-    EXPECT_TRUE(fit_window(flat, 'a', term.term().out, fit));
+
+    EXPECT_TRUE(fit_window(diagonal, kCubic, term.term().out, fit));
+    EXPECT_NEAR(fit.a, 4, 1e-12);
+    EXPECT_EQ(term.out().substr(0, 41), "le parametre de maille est:\n  a=4.000000\n");
+}
+
+TEST(WindowFit, OtherCodesOnlyPrintTheHint) {
+    ped::test::FakeTerminal term;
+    CellFit fit;
+    EXPECT_TRUE(fit_window({{1, 0, 0, 0.2}}, 'a', term.term().out, fit));
     EXPECT_EQ(term.out(), "Si la symetrie est plus basse, utiliser eracel\n\n");
 }
 
