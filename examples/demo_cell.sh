@@ -15,9 +15,9 @@ echo "== cellsolve: $input, orthorhombic ('o' = 111), windows of g from 0.2 to 1
 echo "== I/sigma(I) thresholds 1 to 5; the whole dialogue goes to cellsolve.log"
 "$bin/cellsolve" "$input" 111 0.2 1.5 5 </dev/null >cellsolve.log
 echo "== The first window and its fit:"
-awk '/^limit vaut/ { p = 1 } p && !/^$/ { print } /^le nombre est 1$/ { exit }' cellsolve.log
+awk '/^limit vaut/ && ++w == 2 { exit } w && !/^$/ { print }' cellsolve.log
 echo "== $(grep -c '^le nombre est' cellsolve.log) window fits in all; the report over them:"
-sed -n '/^Les* parametres* de maille [a-z]* :$/,$p' cellsolve.log
+sed -n -e '/^Les* parametres* de maille [a-z]* :$/,$p' -e '/^Aucun affinement/,$p' cellsolve.log
 echo "== Cell line of $output (a b c alpha beta gamma):"
 cat "$output"
 echo
