@@ -1,0 +1,30 @@
+#include "scan.hpp"
+
+#include "messages.hpp"
+#include "selection.hpp"
+
+namespace ped::cell {
+
+std::vector<CellFit> scan_windows(const std::vector<Reflection>& reflections, int symmetry,
+                                  const ScanLimits& limits, std::FILE* out) {
+    std::vector<CellFit> fits;
+    std::vector<Selected> set;
+    for (int t = 1; t <= limits.threshold; ++t) {
+        for (double g1 = limits.gmin; g1 <= limits.gmax - 0.5; g1 = g1 + 0.25) {
+            for (double g2 = limits.gmax; g2 >= limits.gmin + 0.5; g2 = g2 - 0.25) {
+                if (!(g1 < g2)) continue;
+                select_window(reflections, t, g1, g2, set);
+                std::fprintf(out, kWindow, t, g1, g2);
+                std::fprintf(out, kWindowCount, static_cast<int>(set.size()));
+                if (set.size() < kMinWindow) break;
+                CellFit fit;
+                if (!fit_window(set, symmetry, out, fit)) break;
+                fits.push_back(fit);
+                std::fprintf(out, kFitCount, static_cast<int>(fits.size()));
+            }
+        }
+    }
+    return fits;
+}
+
+}  // namespace ped::cell
