@@ -11,8 +11,8 @@
 
 int main(int argc, char** argv) {
     ped::Console console(stdin);
-    const ped::Terminal term{console, stdout, stderr, argc > 0 ? argv[0] : "",
-                             ped::cell::kErrorHeader};
+    ped::Terminal term{console, stdout, stderr, argc > 0 ? argv[0] : "", ped::cell::kErrorHeader};
+    ped::speak_french(term);
     const std::vector<std::string> args(argv, argv + argc);
     try {
         return ped::cell::run_cell(term, args);

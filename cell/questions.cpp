@@ -32,36 +32,6 @@ bool arg_real(const Terminal& t, const std::vector<std::string>& args, size_t po
     return false;
 }
 
-void ask(const Terminal& t, const std::string& question) {
-    std::fputs(question.c_str(), t.out);
-    std::fflush(t.out);
-}
-
-void refuse_answer(const Terminal& t, const std::string& word, const char* expected) {
-    std::fprintf(t.diag, "'%s' n'est pas %s ; repondez de nouveau.\n", word.c_str(), expected);
-    std::fflush(t.diag);
-}
-
-double ask_real(const Terminal& t, const std::string& question) {
-    for (;;) {
-        ask(t, question);
-        double value;
-        std::string word;
-        if (t.in.read_double(value, word)) return value;
-        refuse_answer(t, word, "un nombre");
-    }
-}
-
-int ask_whole(const Terminal& t, const std::string& question) {
-    for (;;) {
-        ask(t, question);
-        int value;
-        std::string word;
-        if (t.in.read_int(value, word)) return value;
-        refuse_answer(t, word, "un nombre entier");
-    }
-}
-
 }  // namespace
 
 const char* g_limits_fault(double gmin, double gmax) {
@@ -101,12 +71,12 @@ bool take_g_limits(const Terminal& t, const std::vector<std::string>& args, Scan
                 return false;
             }
         } else {
-            s.gmin = ask_real(t, kAskGmin);
+            s.gmin = ask_double(t, kAskGmin);
         }
         if (given(args) >= 4) {
             if (!arg_real(t, args, 4, s.gmax)) return false;
         } else {
-            s.gmax = ask_real(t, kAskGmax);
+            s.gmax = ask_double(t, kAskGmax);
         }
         const char* fault = g_limits_fault(s.gmin, s.gmax);
         if (!fault) return true;
@@ -131,7 +101,7 @@ bool take_threshold(const Terminal& t, const std::vector<std::string>& args, Sca
         if (given(args) >= 5) {
             if (!arg_int(t, args, 5, s.threshold)) return false;
         } else {
-            s.threshold = ask_whole(t, question);
+            s.threshold = ask_int(t, question.c_str());
         }
         if (s.threshold >= 2 && s.threshold <= kMaxThreshold) return true;
         const bool low = s.threshold < 2;

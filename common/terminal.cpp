@@ -11,13 +11,11 @@ int error(const Terminal& t, const char* message) {
 }
 
 void say_refused(const Terminal& t, const std::string& word, const char* expected) {
-    std::fprintf(t.diag, "'%s' is not %s; please answer again.\n", word.c_str(), expected);
+    std::fprintf(t.diag, t.refused, word.c_str(), expected);
     std::fflush(t.diag);
 }
 
 namespace {
-constexpr const char* kWhole = "a whole number";
-constexpr const char* kReal = "a number";
 
 void ask(const Terminal& t, const char* question) {
     std::fputs(question, t.out);
@@ -31,7 +29,7 @@ int ask_int(const Terminal& t, const char* question) {
         int value;
         std::string word;
         if (t.in.read_int(value, word)) return value;
-        say_refused(t, word, kWhole);
+        say_refused(t, word, t.whole_number);
     }
 }
 
@@ -41,7 +39,7 @@ double ask_double(const Terminal& t, const char* question) {
         double value;
         std::string word;
         if (t.in.read_double(value, word)) return value;
-        say_refused(t, word, kReal);
+        say_refused(t, word, t.number);
     }
 }
 
@@ -50,7 +48,7 @@ void ask_two_doubles(const Terminal& t, const char* question, double& first, dou
         ask(t, question);
         std::string word;
         if (t.in.read_double(first, word) && t.in.read_double(second, word)) return;
-        say_refused(t, word, kReal);
+        say_refused(t, word, t.number);
     }
 }
 

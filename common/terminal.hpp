@@ -15,7 +15,19 @@ struct Terminal {
     std::FILE* diag;           // diagnostics beyond the dialogue (standard error)
     std::string prg_name;      // argument 0 of the command line
     const char* error_header;  // first line of `error`, with one %s for prg_name
+
+    // Said on `diag` when an answer is refused: the word, then what was expected.
+    const char* refused = "'%s' is not %s; please answer again.\n";
+    const char* whole_number = "a whole number";
+    const char* number = "a number";
 };
+
+// The refusal texts in French, for the tools that speak it.
+inline void speak_french(Terminal& t) {
+    t.refused = "'%s' n'est pas %s ; repondez de nouveau.\n";
+    t.whole_number = "un nombre entier";
+    t.number = "un nombre";
+}
 
 // The fatal-error helper: the header line with the program path, the message on its own
 // line (when there is one), the console pause. Returns -1; the caller decides what follows.
