@@ -102,6 +102,48 @@ bool parse_double(std::string_view word, double& value) {
     return true;
 }
 
+namespace {
+
+bool ends_number(char c) {
+    return c == '\0' || c == '+' || c == '-' || is_space(static_cast<unsigned char>(c));
+}
+
+void skip_blanks(const char*& p) {
+    while (*p && is_space(static_cast<unsigned char>(*p))) ++p;
+}
+
+}  // namespace
+
+bool scan_record(const std::string& line, int* int_values, int ints, double* real_values,
+                 int reals) {
+    const char* p = line.c_str();
+    for (int i = 0; i < ints; ++i) {
+        skip_blanks(p);
+        const char* start = p;
+        if (*p == '+' || *p == '-') ++p;
+        const char* digits = p;
+        long long v = 0;
+        while (*p >= '0' && *p <= '9') {
+            v = v * 10 + (*p - '0');
+            if (v > static_cast<long long>(INT_MAX) + 1) return false;
+            ++p;
+        }
+        if (p == digits || !ends_number(*p)) return false;
+        if (*start == '-') v = -v;
+        if (v < INT_MIN || v > INT_MAX) return false;
+        int_values[i] = static_cast<int>(v);
+    }
+    for (int i = 0; i < reals; ++i) {
+        skip_blanks(p);
+        char* end = nullptr;
+        const double v = std::strtod(p, &end);
+        if (end == p || !std::isfinite(v) || !ends_number(*end)) return false;
+        real_values[i] = v;
+        p = end;
+    }
+    return true;
+}
+
 bool read_line(std::FILE* file, std::string& line) {
     line.clear();
     int c;

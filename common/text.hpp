@@ -34,6 +34,15 @@ bool is_blank(const std::string& line);
 bool parse_int(std::string_view word, int& value);
 bool parse_double(std::string_view word, double& value);
 
+// Reads the numbers of a record one after another, as scanf does: `ints` integers (within the
+// range of int), then `reals` finite reals, white space between them optional where a sign
+// starts the next one, so that a value filling its column and touching a negative neighbour
+// ("  12-103") still reads. Each number must end at white space, the end of the line or the
+// sign of the next number ("3.0" is no integer, "12abc" no number); words after the last
+// number are ignored. False when the line is no such record.
+bool scan_record(const std::string& line, int* int_values, int ints, double* real_values,
+                 int reals);
+
 // Reads one line of any length, without its line end; a carriage return before the line end
 // (Windows files) is dropped too. Returns false at the end of the file when nothing was read.
 bool read_line(std::FILE* file, std::string& line);

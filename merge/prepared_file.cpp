@@ -11,14 +11,10 @@
 namespace ped {
 
 bool parse_reflection(const std::string& line, Reflection& r) {
-    std::string_view words[6];
-    if (split_views(line, words, 6) < 6) return false;
-    Reflection x;
-    if (!parse_int(words[0], x.h) || !parse_int(words[1], x.k) || !parse_int(words[2], x.l) ||
-        !parse_double(words[3], x.i) || !parse_double(words[4], x.sig) ||
-        !parse_double(words[5], x.g))
-        return false;
-    r = x;
+    int hkl[3];
+    double values[3];
+    if (!scan_record(line, hkl, 3, values, 3)) return false;
+    r = {hkl[0], hkl[1], hkl[2], values[0], values[1], values[2]};
     return true;
 }
 

@@ -12,7 +12,8 @@
 
 namespace ped {
 
-// Parses "h k l I sigI g": three integers and three finite reals (further words ignored).
+// Parses "h k l I sigI g": three integers and three finite reals (further words ignored),
+// read one after another, so that values touching in the fixed layout still read.
 bool parse_reflection(const std::string& line, Reflection& r);
 
 // Reads a whole file; blank lines are skipped, a line that is not a record is skipped with a

@@ -42,13 +42,12 @@ ZoneRecord through_zone_layout(const ZoneRecord& r) {
 }
 
 bool parse_zone_record(const std::string& line, ZoneRecord& r) {
-    std::string_view words[11];
-    if (split_views(line, words, 11) < 11) return false;
+    int hkl[3];
     ZoneRecord rec;
-    if (!parse_int(words[0], rec.h) || !parse_int(words[1], rec.k) || !parse_int(words[2], rec.l))
-        return false;
-    for (int i = 0; i < 8; ++i)
-        if (!parse_double(words[3 + i], rec.v[i])) return false;
+    if (!scan_record(line, hkl, 3, rec.v, 8)) return false;
+    rec.h = hkl[0];
+    rec.k = hkl[1];
+    rec.l = hkl[2];
     r = rec;
     return true;
 }

@@ -32,7 +32,8 @@ ZoneRecord through_zone_layout(const ZoneRecord& r);
 // Rounds a value to `decimals` places exactly as "%.*f" prints it and reads it back.
 double round_as_printed(double value, int decimals);
 
-// Parses a record line: three integers and eight finite reals (further words are ignored).
+// Parses a record line: three integers and eight finite reals (further words are ignored),
+// read one after another as scanf does.
 bool parse_zone_record(const std::string& line, ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full

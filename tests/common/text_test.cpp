@@ -33,6 +33,21 @@ TEST(Text, RealsConvertOnlyWholeAndFinite) {
         EXPECT_FALSE(parse_double(bad, v)) << bad;
 }
 
+TEST(Text, RecordsReadAsScanfWouldButStrictly) {
+    int i[3] = {};
+    double r[3] = {};
+    // Fixed-width values touching a negative neighbour still read.
+    ASSERT_TRUE(scan_record("  12-103   7    1234.50-0.25     0.50000000", i, 3, r, 3));
+    EXPECT_EQ(i[1], -103);
+    EXPECT_EQ(i[2], 7);
+    EXPECT_EQ(r[0], 1234.5);
+    EXPECT_EQ(r[1], -0.25);
+    EXPECT_TRUE(scan_record("1 2 3 4 5 6 and more words\r", i, 3, r, 3));
+    for (const char* bad : {"1 2 3 4 5", "1 2 3.0 4 5 6", "1 2 3 4 5 6abc", "1 2 3 nan 5 6",
+                            "1 2 3 4 5 1e999", "1 2 99999999999 4 5 6", "", "- 2 3 4 5 6"})
+        EXPECT_FALSE(scan_record(bad, i, 3, r, 3)) << bad;
+}
+
 TEST(Text, ReadLineTakesAnyLengthAndWindowsLineEnds) {
     test::TempDir dir;
     const std::string long_line(100000, 'x');

@@ -276,6 +276,20 @@ TEST(MergeTool, LeavesNoTemporaryFileAndSparesTheUsersOwn) {
                                         "tampon2", "za", "za.hkl", "zb", "zb.hkl"}));
 }
 
+TEST(MergeTool, WideIndicesSurviveTheirFixedColumns) {
+    // "%4d%4d%4d" writes 12 -103 7 as "  12-103   7": read back, it is still that reflection.
+    TempDir d;
+    write_file(d / "in.txt", "za\n");
+    write_file(d / "za", "12 -103 7 100 10 0 10 0.5 0 0 0\n");
+    const auto r =
+        run_tool(kTool, d.path(), {"in.txt", "0", "100", "0", "0", "0", "1", "1", "1", "o"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(read_file(d / "za.hkl"),
+              "  12-103   7         100.00          10.00     0.50000000\n");
+    EXPECT_EQ(read_file(d / "ofin.hkl"), read_file(d / "za.hkl"));
+    EXPECT_EQ(r.err, "");
+}
+
 TEST(MergeTool, CalibrationOfZeroPixelsIsAskedAgain) {
     TempDir d;
     write_zones(d);
