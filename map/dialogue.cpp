@@ -53,8 +53,7 @@ std::string run_values_fault(const MapRun& run, size_t rows) {
         return strprintf("error: le fichier %s ne contient aucune ligne", run.input.c_str());
     if (run.reference < 1 || static_cast<size_t>(run.reference) > rows)
         return strprintf(
-            "error: la ligne de reference %d n'existe pas (le fichier %s a %zu "
-            "lignes)",
+            "error: la ligne de reference %d n'existe pas (le fichier %s a %zu lignes)",
             run.reference, run.input.c_str(), rows);
     if (run.repetitions < 1 || run.repetitions > kMaxRepetitions)
         return strprintf("error: le nombre de repetitions (%d) doit etre compris entre 1 et %d",

@@ -30,20 +30,21 @@ bool close_checked(const Terminal& t, OutFile& file) {
     return false;
 }
 
-int read_rows(const Terminal& t, const MapRun& run, std::vector<Row>& rows) {
+// Reads the tilt file and checks the answers against it; false after `error`.
+bool read_rows(const Terminal& t, const MapRun& run, std::vector<Row>& rows) {
     const TiltRead read = read_tilt_file(run.input, rows);
     if (read.status == TiltRead::kCannotOpen) {
         std::fprintf(t.diag, "%s: %s\n", run.input.c_str(), std::strerror(read.sys_error));
-        return error(t, kBadInputName);
+        error(t, kBadInputName);
+        return false;
     }
+    std::string fault = run_values_fault(run, rows.size());
     if (read.status == TiltRead::kBadLine)
-        return error(t, strprintf("error: ligne %d du fichier %s : il faut trois nombres (deux "
-                                  "angles et une distance)",
-                                  read.bad_line, run.input.c_str())
-                            .c_str());
-    const std::string fault = run_values_fault(run, rows.size());
-    if (!fault.empty()) return error(t, fault.c_str());
-    return 0;
+        fault = strprintf("error: ligne %d du fichier %s : il faut trois nombres (%s)",
+                          read.bad_line, run.input.c_str(), "deux angles et une distance");
+    if (fault.empty()) return true;
+    error(t, fault.c_str());
+    return false;
 }
 
 void print_angles(const Terminal& t, const std::vector<double>& angles) {
@@ -72,7 +73,7 @@ int run_map(const Terminal& t, const std::vector<std::string>& args) {
     MapRun run;
     if (!take_run_values(t, args, run)) return -1;
     std::vector<Row> rows;
-    if (read_rows(t, run, rows) != 0) return -1;
+    if (!read_rows(t, run, rows)) return -1;
 
     const std::vector<double> angles = row_angles(rows, run.reference - 1);
     print_angles(t, angles);

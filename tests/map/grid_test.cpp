@@ -31,31 +31,12 @@ TEST(Grid, TwoRowExample) {
                                          {0, 0}, {42, 0}, {83, 0}, {0, 0}, {41, 7}, {82, 14}}));
 }
 
-TEST(Grid, ExtentIsTheWidthOrTheHeightWhicheverIsGreater) {
-    EXPECT_EQ(extent_of({}).size(), 0);
-    const Extent tall = extent_of({{1, 3}, {2, -4}});
-    EXPECT_EQ(tall.min_y, -4);
-    EXPECT_EQ(tall.size(), 7);
-    EXPECT_EQ(extent_of({{8, 3}, {2, -4}}).size(), 8);
-    // Everything left of the y axis and below the x axis: the extent still starts at 0.
-    const Extent neg = extent_of({{-5, -1}, {-6, -2}});
-    EXPECT_EQ(neg.max_x, 0);
-    EXPECT_EQ(neg.max_y, 0);
-    EXPECT_EQ(neg.size(), 2);
-}
-
 TEST(Grid, TickSpacing) {
     EXPECT_EQ(tick_spacing(0), 500);
     EXPECT_EQ(tick_spacing(10), 250);
     EXPECT_EQ(tick_spacing(9990), 1);
     EXPECT_EQ(tick_spacing(9991), 0);
     EXPECT_EQ(tick_spacing(std::numeric_limits<double>::infinity()), 0);
-}
-
-TEST(Grid, NegativeYMovesTheMapUp) {
-    const std::vector<Point> points{{0, 0}, {1, -2}, {2, 1}};
-    const Extent e = extent_of(points);
-    EXPECT_EQ(cells_of(points, e), (std::vector<std::pair<int, int>>{{0, 77}, {38, 0}, {77, 115}}));
 }
 
 TEST(Grid, PointsLeftOfTheAxisOrOffTheGridHaveNoCell) {
@@ -66,28 +47,6 @@ TEST(Grid, PointsLeftOfTheAxisOrOffTheGridHaveNoCell) {
     EXPECT_EQ(cx, 0);
     EXPECT_FALSE(cell_of({1e300, 0}, e, cx, cy));
     EXPECT_FALSE(cell_of({0, std::numeric_limits<double>::quiet_NaN()}, e, cx, cy));
-}
-
-TEST(Grid, AxesAndTicks) {
-    Grid g;
-    draw_axes(g);
-    draw_ticks(g, 200);
-    for (int k = 0; k <= kLastCell; ++k) {
-        EXPECT_EQ(g.at(0, k), kAxisGrey);
-        EXPECT_EQ(g.at(k, 0), kAxisGrey);
-    }
-    for (int a : {0, 200, 400})
-        for (int k : {1, 2, 3}) {
-            EXPECT_EQ(g.at(a, k), kAxisGrey);
-            EXPECT_EQ(g.at(k, a), kAxisGrey);
-        }
-    EXPECT_EQ(g.at(200, 4), kBackground);
-    EXPECT_EQ(g.at(201, 1), kBackground);
-    EXPECT_EQ(g.at(500, 1), kBackground);
-
-    Grid none;
-    draw_ticks(none, 0);  // must return: no tick at all
-    EXPECT_EQ(none.at(0, 1), kBackground);
 }
 
 // The cells a mark sets, as "x,y" words in grid order.

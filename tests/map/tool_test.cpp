@@ -110,11 +110,13 @@ TEST(MapTool, EveryQuestionWithoutArguments) {
               kGreeting + kAskInput + kAskRef + kAskCount + kAskOutput);
     EXPECT_TRUE(test::file_exists(d / "pts.bmp"));
 
-    // Only the input name given: the output name is asked last.
-    const auto one = run_tool(kTool, d.path(), {"rows.txt"}, "1 2 other\n");
+    // Only the input name given: the output name is asked last. A refused number is asked
+    // again.
+    const auto one = run_tool(kTool, d.path(), {"rows.txt"}, "un\n1 2 other\n");
     ASSERT_EQ(one.status, 0) << one.err;
-    EXPECT_EQ(one.out.substr(0, (kGreeting + kAskRef + kAskCount + kAskOutput).size()),
-              kGreeting + kAskRef + kAskCount + kAskOutput);
+    EXPECT_NE(one.err.find("'un'"), std::string::npos);
+    EXPECT_EQ(one.out.substr(0, (kGreeting + kAskRef + kAskRef + kAskCount + kAskOutput).size()),
+              kGreeting + kAskRef + kAskRef + kAskCount + kAskOutput);
     EXPECT_EQ(read_file(d / "other.bmp"), read_file(d / "pts.bmp"));
 }
 
@@ -151,6 +153,24 @@ TEST(MapTool, RowsFarFromTheReferenceStayOffTheMap) {
     expect_same_grid(d / "pts");
 }
 
+TEST(MapTool, AnExtentAbove9990DrawsNoTicks) {
+    TempDir d;
+    write_file(d / "rows.txt", "0 0 5000\n");
+    const auto r = run_tool(kTool, d.path(), {"rows.txt", "pts"}, "1\n2\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("max vaut : 10000.000000\n"), std::string::npos);
+    const auto rows = text_map(d / "pts.bmp");
+    for (int k = 1; k <= 3; ++k)
+        for (int a = 5; a <= 500; ++a) {
+            EXPECT_EQ(cell(rows, k, a), 255) << k << "," << a;
+            // The two points lie on x cells 250 and 500.
+            if (a < 248 || (a > 252 && a < 498)) {
+                EXPECT_EQ(cell(rows, a, k), 255) << a << "," << k;
+            }
+        }
+    expect_same_grid(d / "pts");
+}
+
 TEST(MapTool, InputFileThatCannotBeOpened) {
     TempDir d;
     const auto r = run_tool(kTool, d.path(), {"rows", "pts"}, "1\n2\n");
@@ -175,9 +195,13 @@ TEST(MapTool, FaultsOfTheTiltFileAndOfTheAnswers) {
     r = run_tool(kTool, d.path(), {"rows.txt", "pts"}, "3\n2\n");
     EXPECT_EQ(r.status, 255);
     EXPECT_NE(r.out.find(kBug + "error: la ligne de reference 3 n'existe pas"), std::string::npos);
-    r = run_tool(kTool, d.path(), {"rows.txt", "pts"}, "1\n0\n");
-    EXPECT_EQ(r.status, 255);
-    EXPECT_NE(r.out.find(kBug + "error: le nombre de repetitions (0)"), std::string::npos);
+    for (const char* count : {"0", "-1", "10001"}) {
+        r = run_tool(kTool, d.path(), {"rows.txt", "pts"}, std::string("1\n") + count + "\n");
+        EXPECT_EQ(r.status, 255);
+        EXPECT_NE(r.out.find(kBug + "error: le nombre de repetitions (" + count +
+                             ") doit etre compris entre 1 et 10000\n"),
+                  std::string::npos);
+    }
     EXPECT_FALSE(test::file_exists(d / "pts"));
 
     // The input ends before every answer is in.
