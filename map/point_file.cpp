@@ -1,0 +1,49 @@
+#include "point_file.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "row_angles.hpp"
+#include "text.hpp"
+
+namespace ped {
+
+double window_limit(const Row& reference, int repetitions) {
+    return repetitions * reference.spacing * 1.01;
+}
+
+void write_point_file(OutFile& out, const std::vector<Row>& rows, const std::vector<double>& angles,
+                      int reference, int repetitions) {
+    const double lim = window_limit(rows[reference], repetitions);
+    const long long last = 2LL * repetitions;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        out.printf("0\t0\n");
+        const double c = std::cos(angles[i]), s = std::sin(angles[i]);
+        for (long long j = 1; j <= last; ++j) {
+            const double d = static_cast<double>(j) * rows[i].spacing;
+            const double x = c * d, y = s * d;
+            // x and y move steadily away from the origin as j grows, and the origin lies in
+            // the window whenever anything does: the kept points are j = 1 up to the first
+            // one left out, so that one ends the row.
+            if (!(x <= lim && y <= lim && y >= -lim)) break;
+            out.printf("%lf\t%lf\t\t%lf\n", x, y, degrees(angles[i]));
+        }
+    }
+}
+
+bool read_point_file(const std::string& path, std::vector<Point>& points) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::string line;
+    while (read_line(file, line)) {
+        const std::vector<std::string> words = split_ws(line);
+        Point p;
+        if (words.size() >= 2 && parse_double(words[0], p.x) && parse_double(words[1], p.y))
+            points.push_back(p);
+    }
+    const bool read_through = !std::ferror(file);
+    std::fclose(file);
+    return read_through;
+}
+
+}  // namespace ped
