@@ -1,5 +1,6 @@
 # Thin wrapper over CMake: `make`, `make test`, `make demo`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
+# `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
 BUILD ?= build
 CMAKE_FLAGS ?=
 ifeq ($(SANITIZE),1)
@@ -8,7 +9,7 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure test demo bench format clean
+.PHONY: all configure test demo bench fuzz format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -25,8 +26,15 @@ demo: all
 bench: all
 	sh tests/bench/run_bench.sh $(BUILD)/bin $(BUILD)/tests
 
+# Each fuzz target runs FUZZ_SECONDS on a scratch copy of its corpus (tests/fuzz/corpus/).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@cmake -S . -B build-fuzz -DFUZZ=ON -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	cmake --build build-fuzz -j $(JOBS)
+	sh tests/fuzz/run_fuzz.sh build-fuzz/tests/fuzz $(FUZZ_SECONDS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
 
 clean:
-	rm -rf build build-sanitize demo-run
+	rm -rf build build-sanitize build-fuzz demo-run

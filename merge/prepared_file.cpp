@@ -18,9 +18,8 @@ bool parse_reflection(const std::string& line, Reflection& r) {
     return true;
 }
 
-bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+bool read_reflection_records(std::FILE* file, const std::string& name, std::FILE* diag,
+                             std::vector<Reflection>& out) {
     std::string line;
     long number = 0;
     Reflection r;
@@ -30,11 +29,20 @@ bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Refl
         if (parse_reflection(line, r))
             out.push_back(r);
         else
-            std::fprintf(diag, "%s:%ld: not a record (h k l I sigI g), skipped\n", path.c_str(),
+            std::fprintf(diag, "%s:%ld: not a record (h k l I sigI g), skipped\n", name.c_str(),
                          number);
     }
+    return std::ferror(file) == 0;
+}
+
+bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    const bool read = read_reflection_records(file, path, diag, out);
+    const int reason = errno;
     std::fclose(file);
-    return true;
+    errno = reason;
+    return read;
 }
 
 namespace {

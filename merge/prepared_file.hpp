@@ -17,8 +17,13 @@ namespace ped {
 bool parse_reflection(const std::string& line, Reflection& r);
 
 // Reads a whole file; blank lines are skipped, a line that is not a record is skipped with a
-// warning on `diag` naming the file and the line. False when the file cannot be opened.
+// warning on `diag` naming the file and the line. False when the file cannot be opened or
+// read to its end (errno then tells why).
 bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out);
+
+// The same from an open stream, `name` naming it in the warnings.
+bool read_reflection_records(std::FILE* file, const std::string& name, std::FILE* diag,
+                             std::vector<Reflection>& out);
 
 // The records of one file with, for each index triple, where it stands in the file.
 class IndexedReflections {

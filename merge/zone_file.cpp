@@ -1,5 +1,6 @@
 #include "zone_file.hpp"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
@@ -52,9 +53,8 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r) {
     return true;
 }
 
-bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag,
+                       std::vector<ZoneRecord>& records) {
     std::string line;
     long number = 0;
     while (read_line(file, line)) {
@@ -65,12 +65,20 @@ bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRe
         if (parse_zone_record(line, r))
             records.push_back(r);
         else
-            std::fprintf(diag,
-                         "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
-                         path.c_str(), number);
+            std::fprintf(diag, "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
+                         name.c_str(), number);
     }
+    return std::ferror(file) == 0;
+}
+
+bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    const bool read = read_zone_records(file, path, diag, records);
+    const int reason = errno;
     std::fclose(file);
-    return true;
+    errno = reason;
+    return read;
 }
 
 }  // namespace ped

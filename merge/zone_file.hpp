@@ -38,7 +38,11 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
 // record is skipped with a warning on `diag` naming the file and the line. False when the
-// file cannot be opened.
+// file cannot be opened or read to its end (errno then tells why).
 bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records);
+
+// The same from an open stream, `name` naming it in the warnings.
+bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag,
+                       std::vector<ZoneRecord>& records);
 
 }  // namespace ped

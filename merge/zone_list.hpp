@@ -2,6 +2,7 @@
 // skipped. Each zone's prepared file is its name followed by ".hkl".
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,11 @@ struct Zone {
     std::string prepared;  // name + ".hkl"
 };
 
-// False when the list file cannot be opened.
+// False when the list file cannot be opened or read to its end (errno then tells why).
 bool read_zone_list(const std::string& path, std::vector<Zone>& zones);
+
+// The same from an open stream.
+bool read_zone_names(std::FILE* file, std::vector<Zone>& zones);
 
 // A prepared file that would overwrite the list file or a zone file, as "prepared (input)",
 // or "" when there is none.

@@ -1,0 +1,42 @@
+// Zone files: records, comments and anything else; then the filter and the preparation of
+// what was read, under options taken from the first byte.
+#include <cstdint>
+#include <vector>
+
+#include "conditions.hpp"
+#include "extinction.hpp"
+#include "fuzz_input.hpp"
+#include "prepare.hpp"
+#include "zone_file.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace ped;
+    std::FILE* in = fuzz::as_stream(data, size);
+    if (!in) return 0;
+    std::vector<ZoneRecord> records;
+    read_zone_records(in, "fuzz", fuzz::sink(), records);
+    std::fclose(in);
+
+    const unsigned choice = size > 0 ? data[0] : 0;
+    for (ZoneRecord& r : records) {
+        r = through_zone_layout(r);
+        for (double v : r.v) fuzz::require(std::isfinite(v));
+        (void)zone_line(r);
+    }
+    records = filter_extinctions(records, static_cast<int>(choice % 240), fuzz::sink(), nullptr);
+
+    PrepareOptions o;
+    o.negatives = choice & 1;
+    o.error_choice = (choice >> 1) & 1;
+    o.friedel = (choice >> 2) & 1;
+    o.lorentz = (choice >> 3) & 1;
+    o.voltage = 200;
+    o.angle = (choice >> 4) * 0.25;
+    o.gmin = -1;
+    o.gmax = 1e300;
+    for (const Reflection& r : prepare_zone(records, o, 0.001)) {
+        fuzz::require(is_finite(r));
+        fuzz::require(r.i > 0);
+    }
+    return 0;
+}
