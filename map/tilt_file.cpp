@@ -8,19 +8,27 @@
 namespace ped {
 
 bool parse_row(const std::string& line, Row& row) {
-    const std::vector<std::string> words = split_ws(line);
-    return words.size() >= 3 && parse_double(words[0], row.tilt1) &&
-           parse_double(words[1], row.tilt2) && parse_double(words[2], row.spacing);
+    double values[3];
+    if (!scan_record(line, nullptr, 0, values, 3)) return false;
+    row = {values[0], values[1], values[2]};
+    return true;
 }
 
 TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows) {
-    TiltRead result;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
+        TiltRead result;
         result.status = TiltRead::kCannotOpen;
         result.sys_error = errno;
         return result;
     }
+    const TiltRead result = read_tilt_rows(file, rows);
+    std::fclose(file);
+    return result;
+}
+
+TiltRead read_tilt_rows(std::FILE* file, std::vector<Row>& rows) {
+    TiltRead result;
     std::string line;
     int number = 0;
     while (read_line(file, line)) {
@@ -39,7 +47,6 @@ TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows) {
         result.status = TiltRead::kCannotOpen;
         result.sys_error = errno;
     }
-    std::fclose(file);
     return result;
 }
 

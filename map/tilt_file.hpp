@@ -3,6 +3,7 @@
 // map). Blank lines are skipped and not counted; words after the third number are ignored.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,13 @@ struct TiltRead {
     int sys_error = 0;  // with kCannotOpen: the system's reason (errno)
 };
 
-// Parses one line. False when its first three words are not three numbers.
+// Parses one line. False when it does not start with three numbers.
 bool parse_row(const std::string& line, Row& row);
 
 // Reads every row of the file into `rows`, in file order.
 TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows);
+
+// The same from an open stream.
+TiltRead read_tilt_rows(std::FILE* file, std::vector<Row>& rows);
 
 }  // namespace ped
