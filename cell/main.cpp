@@ -15,8 +15,10 @@ int main(int argc, char** argv) {
     ped::speak_french(term);
     const std::vector<std::string> args(argv, argv + argc);
     try {
-        return ped::cell::run_cell(term, args);
+        return ped::finish(term, ped::cell::run_cell(term, args));
     } catch (const ped::InputEnded&) {
-        return ped::error(term, "erreur : l'entree est finie alors qu'une reponse etait attendue");
+        return ped::finish(
+            term,
+            ped::error(term, "erreur : l'entree est finie alors qu'une reponse etait attendue"));
     }
 }

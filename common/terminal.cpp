@@ -10,6 +10,14 @@ int error(const Terminal& t, const char* message) {
     return -1;
 }
 
+int finish(const Terminal& t, int status) {
+    if (std::fflush(t.out) != 0 || std::ferror(t.out)) {
+        std::fputs("error: the console output could not be written completely\n", t.diag);
+        return -1;
+    }
+    return status;
+}
+
 void say_refused(const Terminal& t, const std::string& word, const char* expected) {
     std::fprintf(t.diag, t.refused, word.c_str(), expected);
     std::fflush(t.diag);

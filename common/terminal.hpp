@@ -33,6 +33,10 @@ inline void speak_french(Terminal& t) {
 // line (when there is one), the console pause. Returns -1; the caller decides what follows.
 int error(const Terminal& t, const char* message);
 
+// The exit status of a run that ended with `status` (0 or -1): a normal end whose dialogue could
+// not be written completely (standard output on a full disk, say) is a failure too.
+int finish(const Terminal& t, int status);
+
 // Questions answered with numbers. The question is written as given (it carries its own
 // line end); an answer that does not convert is dropped with the rest of its line, said on
 // the diagnostic stream, and the question is asked again. InputEnded at the end of input.

@@ -11,12 +11,12 @@
 
 int main(int argc, char** argv) {
     ped::Console console(stdin);
-    const ped::Terminal term{console, stdout, stderr, argc > 0 ? argv[0] : "",
-                             ped::kMapErrorHeader};
+    ped::Terminal term{console, stdout, stderr, argc > 0 ? argv[0] : "", ped::kMapErrorHeader};
+    ped::speak_french(term);
     const std::vector<std::string> args(argv, argv + argc);
     try {
-        return ped::run_map(term, args);
+        return ped::finish(term, ped::run_map(term, args));
     } catch (const ped::InputEnded&) {
-        return ped::error(term, ped::kInputEnded);
+        return ped::finish(term, ped::error(term, ped::kInputEnded));
     }
 }

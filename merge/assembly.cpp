@@ -18,6 +18,13 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
             x.i = factors.linear[z] * r.i;
             x.sig = factors.linear[z] * r.sig;
             x.g = factors.g[z] * r.g;
+            if (!is_finite(x)) {
+                std::fprintf(s.term.diag,
+                             "warning: %s: the reflection %d %d %d scaled is too large to be a "
+                             "number; left out\n",
+                             zones[z].prepared.c_str(), x.h, x.k, x.l);
+                continue;
+            }
             scaled.printf(kReflectionLayout, x.h, x.k, x.l, x.i, x.sig, x.g);
             list.push_back(x);
         }

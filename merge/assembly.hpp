@@ -14,7 +14,8 @@
 namespace ped {
 
 // Writes the scaled file and returns the assembled list (full precision). A prepared file
-// that cannot be read is skipped with a warning.
+// that cannot be read is skipped with a warning, and so is a record that its factors would
+// make too large to be a number.
 std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
                                  OutFile& scaled);

@@ -46,8 +46,16 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list, int
     }
     const MergeResult m = merge_equivalents(list, code);
     for (int multiplicity : m.multiplicities) std::fprintf(out, "%d\n", multiplicity);
-    for (const Reflection& r : m.merged)
+    for (const Reflection& r : m.merged) {
+        if (!is_finite(r)) {
+            std::fprintf(s.term.diag,
+                         "warning: the merged reflection %d %d %d is too large to be a number; "
+                         "left out of %s\n",
+                         r.h, r.k, r.l, merged.path().c_str());
+            continue;
+        }
         merged.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
+    }
     std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
     std::fprintf(out, "%s%s\n", s.msg.class_prefix, laue_symbol(code));
     std::fprintf(out, kRint, m.rint);
@@ -72,7 +80,7 @@ int run_merge(const Session& s, const std::vector<std::string>& args) {
     if (!take_parameters(s, args, p)) return -1;
 
     for (size_t z = 0; z < zones.size(); ++z) {
-        transfor2(s, zones[z].name, zones[z].prepared, p.prep);
+        if (transfor2(s, zones[z].name, zones[z].prepared, p.prep) == kIncompleteWrite) return -1;
         std::fprintf(out, s.msg.file_done, static_cast<int>(z + 1));
     }
 

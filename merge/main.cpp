@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
     const ped::Session session{term, msg};
     const std::vector<std::string> args(argv, argv + argc);
     try {
-        return ped::run_merge(session, args);
+        return ped::finish(term, ped::run_merge(session, args));
     } catch (const ped::InputEnded&) {
-        return ped::error(term, "error: the input ended while an answer was expected");
+        return ped::finish(term,
+                           ped::error(term, "error: the input ended while an answer was expected"));
     }
 }

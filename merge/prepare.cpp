@@ -169,7 +169,7 @@ int transfor2(const Session& s, const std::string& zone, const std::string& prep
         std::fprintf(s.term.diag, "%s: the prepared file could not be written completely\n",
                      prepared.c_str());
         error(s.term, kCannotWrite);
-        return -1;
+        return kIncompleteWrite;
     }
     return read ? 0 : -1;
 }

@@ -33,7 +33,10 @@ std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const Prep
                                      double length_per_pixel);
 
 // Prepares one zone: filter, calibration question (Friedel merge), prepared file.
-// Returns -1 when the zone file cannot be read or the prepared file cannot be written.
+// Returns -1 when the zone file cannot be read or the prepared file cannot be created (the
+// run goes on without the zone), and kIncompleteWrite when the prepared file could not be
+// written completely (the run cannot go on). Every failure is reported through `error`.
+inline constexpr int kIncompleteWrite = -2;
 int transfor2(const Session& s, const std::string& zone, const std::string& prepared,
               const PrepareOptions& o);
 

@@ -53,6 +53,19 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r) {
     return true;
 }
 
+bool fits_zone_layout(const ZoneRecord& r) {
+    for (int index : {r.h, r.k, r.l})
+        if (index < -999 || index > 9999) return false;
+    static const int kWidth[8] = {15, 15, 15, 15, 15, 15, 10, 10};
+    static const int kDecimals[8] = {2, 2, 2, 2, 8, 8, 2, 2};
+    for (int i = 0; i < 8; ++i) {
+        if (std::fabs(r.v[i]) < 1e5) continue;  // fits every column
+        if (static_cast<int>(strprintf("%.*f", kDecimals[i], r.v[i]).size()) > kWidth[i])
+            return false;
+    }
+    return true;
+}
+
 bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag,
                        std::vector<ZoneRecord>& records) {
     std::string line;
@@ -62,11 +75,15 @@ bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag
         if (!line.empty() && line[0] == ';') continue;
         if (is_blank(line)) continue;
         ZoneRecord r;
-        if (parse_zone_record(line, r))
-            records.push_back(r);
-        else
-            std::fprintf(diag, "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
+        if (!parse_zone_record(line, r))
+            std::fprintf(diag,
+                         "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
                          name.c_str(), number);
+        else if (!fits_zone_layout(r))
+            std::fprintf(diag, "%s:%ld: a value is too large for its column, record skipped\n",
+                         name.c_str(), number);
+        else
+            records.push_back(r);
     }
     return std::ferror(file) == 0;
 }

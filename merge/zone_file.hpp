@@ -36,8 +36,14 @@ double round_as_printed(double value, int decimals);
 // read one after another as scanf does.
 bool parse_zone_record(const std::string& line, ZoneRecord& r);
 
+// True when every value keeps to its column in the zone layout (indices from -999 to 9999,
+// reals no wider than their columns): a wider value would run into its neighbour in the
+// files that carry the record on.
+bool fits_zone_layout(const ZoneRecord& r);
+
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
-// record is skipped with a warning on `diag` naming the file and the line. False when the
+// record, or whose values do not fit their columns, is skipped with a warning on `diag` naming
+// the file and the line. False when the
 // file cannot be opened or read to its end (errno then tells why).
 bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records);
 

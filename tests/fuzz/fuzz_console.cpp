@@ -27,16 +27,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     for (char c : name) fuzz::require(!is_space(static_cast<unsigned char>(c)));
                     break;
                 }
-                case 1: (void)ask_int(t, ""); break;
-                case 2: fuzz::require(std::isfinite(ask_double(t, ""))); break;
+                case 1:
+                    (void)ask_int(t, "");
+                    break;
+                case 2:
+                    fuzz::require(std::isfinite(ask_double(t, "")));
+                    break;
                 case 3: {
                     double a, b;
                     ask_two_doubles(t, "", a, b);
                     fuzz::require(std::isfinite(a) && std::isfinite(b));
                     break;
                 }
-                case 4: (void)console.read_char(); break;
-                case 5: console.pause(t.out); break;
+                case 4:
+                    (void)console.read_char();
+                    break;
+                case 5:
+                    console.pause(t.out);
+                    break;
             }
         }
     } catch (const InputEnded&) {

@@ -52,6 +52,25 @@ TEST(ZoneFile, LayoutRoundsEveryColumn) {
     EXPECT_EQ(zone_line(q), zone_line(r));
 }
 
+TEST(ZoneFile, ValuesWiderThanTheirColumnsAreRefused) {
+    test::TempDir dir;
+    test::write_file(dir / "z",
+                     "9999 -999 0 999999999999.99 1 0 2 999999.99999999 0 9999999.99 -999999.99\n"
+                     "10000 0 0 1 1 0 2 0.5 0 600 500\n"
+                     "0 -1000 0 1 1 0 2 0.5 0 600 500\n"
+                     "0 0 1 1000000000000 1 0 2 0.5 0 600 500\n"
+                     "0 0 1 1 1 0 2 1000000 0 600 500\n"
+                     "0 0 1 1 1 0 2 0.5 0 10000000 500\n");
+    std::vector<ZoneRecord> rs;
+    test::FakeTerminal t;
+    ASSERT_TRUE(read_zone_file(dir / "z", t.term().diag, rs));
+    ASSERT_EQ(rs.size(), 1u);
+    EXPECT_EQ(rs[0].h, 9999);
+    const std::string d = t.diag();
+    for (const char* where : {"z:2:", "z:3:", "z:4:", "z:5:", "z:6:"})
+        EXPECT_NE(d.find(std::string(where) + " a value is too large"), std::string::npos) << where;
+}
+
 TEST(ZoneFile, WideValuesDoNotRunIntoTheirNeighbours) {
     ZoneRecord r;
     r.h = 1;

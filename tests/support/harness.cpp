@@ -80,7 +80,8 @@ std::string FakeTerminal::diag() {
 }
 
 RunResult run_tool(const std::string& binary, const std::string& folder,
-                   const std::vector<std::string>& args, const std::string& answers) {
+                   const std::vector<std::string>& args, const std::string& answers,
+                   const std::string& stdout_path) {
     TempDir io;
     const std::string in = io / "stdin", out = io / "stdout", err = io / "stderr";
     write_file(in, answers);
@@ -88,7 +89,8 @@ RunResult run_tool(const std::string& binary, const std::string& folder,
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
         const int fi = open(in.c_str(), O_RDONLY);
-        const int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const std::string& to = stdout_path.empty() ? out : stdout_path;
+        const int fo = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fi < 0 || fo < 0 || fe < 0 || chdir(folder.c_str()) != 0) _exit(127);
         dup2(fi, 0);
@@ -97,6 +99,7 @@ RunResult run_tool(const std::string& binary, const std::string& folder,
         std::vector<char*> argv{const_cast<char*>(binary.c_str())};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
+        alarm(120);
         execv(binary.c_str(), argv.data());
         _exit(127);
     }

@@ -58,9 +58,11 @@ struct RunResult {
 };
 
 // Runs `binary` in `folder` with `args` (not counting the program) and `answers` as its
-// standard input.
+// standard input; its standard output goes to `stdout_path` when one is given. A run that
+// takes more than two minutes is stopped (its status is then -1).
 RunResult run_tool(const std::string& binary, const std::string& folder,
-                   const std::vector<std::string>& args, const std::string& answers = "");
+                   const std::vector<std::string>& args, const std::string& answers = "",
+                   const std::string& stdout_path = "");
 
 // The lines of a text, without their line ends.
 std::vector<std::string> lines_of(const std::string& text);
