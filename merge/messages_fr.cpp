@@ -3,6 +3,22 @@
 
 namespace ped {
 
+namespace {
+
+// The French build words both kinds of comparison alike.
+constexpr PairTexts kPairs = {
+    "Le nombre de reflexions communes entre %s et %s est : %d\n",
+    "La moyenne est de : %lf\nl'ecart type est de : %lf\net leur rapport est de : %.2lf "
+    "pourcent\n",
+    "Il y a %d rapport(s) d'intensit\xE9"
+    "s en dehors de la moyenne +ou- l'ecarttype\n\n",
+    "!!!IL Y A UN PROBLEME ENTRE LES AXES DE ZONE %s et %s !!!\n",
+    "!!! C'EST MOYEN entre %s et %s !!!\n",
+    "!!! C'EST BON !!!\n",
+};
+
+}  // namespace
+
 const Messages french = {
     /* error_header */ "GROS BUG dans %s \n",
 
@@ -58,28 +74,8 @@ const Messages french = {
     /* banner_no_lorentz */
     "* Pas de corrections geometriques                                              *\n",
 
-    /* intensity_pairs */
-    {
-        "Le nombre de reflexions communes entre %s et %s est : %d\n",
-        "La moyenne est de : %lf\nl'ecart type est de : %lf\net leur rapport est de : %.2lf "
-        "pourcent\n",
-        "Il y a %d rapport(s) d'intensit\xE9"
-        "s en dehors de la moyenne +ou- l'ecarttype\n\n",
-        "!!!IL Y A UN PROBLEME ENTRE LES AXES DE ZONE %s et %s !!!\n",
-        "!!! C'EST MOYEN entre %s et %s !!!\n",
-        "!!! C'EST BON !!!\n",
-    },
-    /* g_pairs */
-    {
-        "Le nombre de reflexions communes entre %s et %s est : %d\n",
-        "La moyenne est de : %lf\nl'ecart type est de : %lf\net leur rapport est de : %.2lf "
-        "pourcent\n",
-        "Il y a %d rapport(s) d'intensit\xE9"
-        "s en dehors de la moyenne +ou- l'ecarttype\n\n",
-        "!!!IL Y A UN PROBLEME ENTRE LES AXES DE ZONE %s et %s !!!\n",
-        "!!! C'EST MOYEN entre %s et %s !!!\n",
-        "!!! C'EST BON !!!\n",
-    },
+    /* intensity_pairs */ kPairs,
+    /* g_pairs */ kPairs,
     /* weight_mean */ "La moyenne ponderee est de : %lf\n\n",
     /* relative_diff */
     "les ecarts relatifs entre la moyenne et la moyenne ponderee sont : \n%7.2lf et %7.2lf\n\n",
