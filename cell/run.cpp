@@ -1,7 +1,6 @@
 #include "run.hpp"
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 
 #include "files.hpp"
@@ -22,11 +21,6 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using InputFile = std::unique_ptr<std::FILE, FileCloser>;
-
-int cannot_open(const Terminal& t, const std::string& path, int err) {
-    std::fprintf(t.diag, "%s: %s\n", path.c_str(), std::strerror(err));
-    return error(t, kCannotOpen);
-}
 
 }  // namespace
 
@@ -54,12 +48,12 @@ int run_cell(const Terminal& t, const std::vector<std::string>& args) {
     OutFile file;
     const bool created = file.open(output);
     const int out_errno = errno;
-    if (!in) return cannot_open(t, input, in_errno);
-    if (!created) return cannot_open(t, output, out_errno);
+    if (!in) return file_error(t, input, in_errno, kCannotOpen);
+    if (!created) return file_error(t, output, out_errno, kCannotOpen);
 
     std::vector<Reflection> reflections;
     if (!read_reflections(in.get(), input, t.diag, reflections))
-        return cannot_open(t, input, errno);
+        return file_error(t, input, errno, kCannotOpen);
     in.reset();
     std::fprintf(out, kReflectionCount, static_cast<int>(reflections.size()));
 
@@ -71,10 +65,7 @@ int run_cell(const Terminal& t, const std::vector<std::string>& args) {
 
     const std::vector<CellFit> fits = scan_windows(reflections, symmetry, limits, out);
     final_report(fits, symmetry, out, file);
-    if (!file.close()) {
-        std::fprintf(t.diag, "%s: le fichier n'a pas pu etre ecrit en entier\n", output.c_str());
-        return error(t, "erreur : impossible d'ecrire le fichier de sortie");
-    }
+    if (!close_checked(t, file, "erreur : impossible d'ecrire le fichier de sortie")) return -1;
     t.in.pause(out);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "terminal.hpp"
 
+#include <cstring>
+
 namespace ped {
 
 int error(const Terminal& t, const char* message) {
@@ -8,6 +10,18 @@ int error(const Terminal& t, const char* message) {
     std::fflush(t.out);
     t.in.pause(t.out);
     return -1;
+}
+
+int file_error(const Terminal& t, const std::string& path, int reason, const char* message) {
+    std::fprintf(t.diag, "%s: %s\n", path.c_str(), std::strerror(reason));
+    return error(t, message);
+}
+
+bool close_checked(const Terminal& t, OutFile& file, const char* message) {
+    if (file.close()) return true;
+    std::fprintf(t.diag, t.incomplete, file.path().c_str());
+    error(t, message);
+    return false;
 }
 
 int finish(const Terminal& t, int status) {

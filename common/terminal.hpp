@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console.hpp"
+#include "outfile.hpp"
 
 namespace ped {
 
@@ -20,6 +21,8 @@ struct Terminal {
     const char* refused = "'%s' is not %s; please answer again.\n";
     const char* whole_number = "a whole number";
     const char* number = "a number";
+    // Said on `diag` when an output file could not be written completely; %s is the file.
+    const char* incomplete = "%s: the file could not be written completely\n";
 };
 
 // The refusal texts in French, for the tools that speak it.
@@ -27,11 +30,20 @@ inline void speak_french(Terminal& t) {
     t.refused = "'%s' n'est pas %s ; repondez de nouveau.\n";
     t.whole_number = "un nombre entier";
     t.number = "un nombre";
+    t.incomplete = "%s: le fichier n'a pas pu etre ecrit en entier\n";
 }
 
 // The fatal-error helper: the header line with the program path, the message on its own
 // line (when there is one), the console pause. Returns -1; the caller decides what follows.
 int error(const Terminal& t, const char* message);
+
+// A file that cannot be opened or created: the file and the system's reason `reason` (an
+// errno value) on `diag`, then `error` with `message`. Returns -1.
+int file_error(const Terminal& t, const std::string& path, int reason, const char* message);
+
+// Closes an output file. When it could not be written completely, says so on `diag`, calls
+// `error` with `message` and answers false.
+bool close_checked(const Terminal& t, OutFile& file, const char* message);
 
 // The exit status of a run that ended with `status` (0 or -1): a normal end whose dialogue could
 // not be written completely (standard output on a full disk, say) is a failure too.

@@ -1,7 +1,6 @@
 #include "driver.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 #include "dialogue.hpp"
 #include "grid.hpp"
@@ -18,24 +17,14 @@ namespace ped {
 namespace {
 
 int cannot_create(const Terminal& t, const std::string& path, int reason) {
-    std::fprintf(t.diag, "%s: %s\n", path.c_str(), std::strerror(reason));
-    return error(t, kWriteFailed);
-}
-
-// Closes an output file; a file that could not be written completely is a fatal error.
-bool close_checked(const Terminal& t, OutFile& file) {
-    if (file.close()) return true;
-    std::fprintf(t.diag, "%s: the file could not be written completely\n", file.path().c_str());
-    error(t, kWriteFailed);
-    return false;
+    return file_error(t, path, reason, kWriteFailed);
 }
 
 // Reads the tilt file and checks the answers against it; false after `error`.
 bool read_rows(const Terminal& t, const MapRun& run, std::vector<Row>& rows) {
     const TiltRead read = read_tilt_file(run.input, rows);
     if (read.status == TiltRead::kCannotOpen) {
-        std::fprintf(t.diag, "%s: %s\n", run.input.c_str(), std::strerror(read.sys_error));
-        error(t, kBadInputName);
+        file_error(t, run.input, read.sys_error, kBadInputName);
         return false;
     }
     std::string fault = run_values_fault(run, rows.size());
@@ -63,7 +52,7 @@ bool write_map_file(const Terminal& t, const std::string& path, const Grid& grid
         return false;
     }
     write(file, grid);
-    return close_checked(t, file);
+    return close_checked(t, file, kWriteFailed);
 }
 
 }  // namespace
@@ -81,13 +70,11 @@ int run_map(const Terminal& t, const std::vector<std::string>& args) {
     OutFile point_file;
     if (!point_file.open(run.output)) return cannot_create(t, run.output, errno);
     write_point_file(point_file, rows, angles, run.reference - 1, run.repetitions);
-    if (!close_checked(t, point_file)) return -1;
+    if (!close_checked(t, point_file, kWriteFailed)) return -1;
 
     std::vector<Point> points;
-    if (!read_point_file(run.output, points)) {
-        std::fprintf(t.diag, "%s: %s\n", run.output.c_str(), std::strerror(errno));
-        return error(t, kCannotReopen);
-    }
+    if (!read_point_file(run.output, points))
+        return file_error(t, run.output, errno, kCannotReopen);
     const Extent extent = extent_of(points);
     std::fprintf(t.out, kExtentLine, extent.size());
     const Grid grid = render_map(points, extent);

@@ -1,7 +1,6 @@
 #include "driver.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 #include "assembly.hpp"
 #include "banner.hpp"
@@ -20,17 +19,7 @@ namespace ped {
 namespace {
 
 int cannot_open(const Session& s, const std::string& path) {
-    std::fprintf(s.term.diag, "%s: %s\n", path.c_str(), std::strerror(errno));
-    return error(s.term, kCannotOpen);
-}
-
-// Closes an output file; a file that could not be written completely is a fatal error.
-bool close_checked(const Session& s, OutFile& file) {
-    if (file.close()) return true;
-    std::fprintf(s.term.diag, "%s: the file could not be written completely\n",
-                 file.path().c_str());
-    error(s.term, kCannotWrite);
-    return false;
+    return file_error(s.term, path, errno, kCannotOpen);
 }
 
 // The last stage: equivalents merged into <out>fin.hkl, the counts, the class and Rint.
@@ -102,9 +91,8 @@ int run_merge(const Session& s, const std::vector<std::string>& args) {
     if (code == 0) error(s.term, s.msg.wrong_space_group);
 
     merge_and_report(s, list, code, merged);
-    if (!close_checked(s, report) || !close_checked(s, report_g) || !close_checked(s, scaled) ||
-        !close_checked(s, merged))
-        return -1;
+    for (OutFile* file : {&report, &report_g, &scaled, &merged})
+        if (!close_checked(s.term, *file, kCannotWrite)) return -1;
     std::fputs(kFarewell, out);
     s.term.in.pause(out);
     return 0;

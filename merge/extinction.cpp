@@ -1,7 +1,6 @@
 #include "extinction.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 #include "conditions.hpp"
 
@@ -29,8 +28,7 @@ bool exti(const Session& s, const std::string& zone_file, int space_group,
           std::vector<ZoneRecord>& kept) {
     std::vector<ZoneRecord> records;
     if (!read_zone_file(zone_file, s.term.diag, records)) {
-        std::fprintf(s.term.diag, "%s: %s\n", zone_file.c_str(), std::strerror(errno));
-        error(s.term, kCannotOpen);
+        file_error(s.term, zone_file, errno, kCannotOpen);
         kept.clear();
         return false;
     }

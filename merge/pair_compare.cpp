@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #include "text.hpp"
 
@@ -89,8 +88,7 @@ std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairK
     const IndexedReflections* a = files.get(first);
     const IndexedReflections* b = a ? files.get(second) : nullptr;
     if (!a || !b) {
-        std::fprintf(s.term.diag, "%s: %s\n", (a ? second : first).c_str(), std::strerror(errno));
-        error(s.term, kCannotOpen);
+        file_error(s.term, a ? second : first, errno, kCannotOpen);
         return std::nullopt;
     }
     const bool intensities = kind == PairKind::intensities;

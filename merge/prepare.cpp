@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <tuple>
 
@@ -157,20 +156,11 @@ int transfor2(const Session& s, const std::string& zone, const std::string& prep
     const bool read = exti(s, zone, o.space_group, records);
 
     OutFile out;
-    if (!out.open(prepared)) {
-        std::fprintf(s.term.diag, "%s: %s\n", prepared.c_str(), std::strerror(errno));
-        error(s.term, kCannotOpen);
-        return -1;
-    }
+    if (!out.open(prepared)) return file_error(s.term, prepared, errno, kCannotOpen);
     const double length_per_pixel = o.friedel == 0 ? ask_calibration(s) : 0;
     for (const Reflection& r : prepare_zone(std::move(records), o, length_per_pixel))
         out.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
-    if (!out.close()) {
-        std::fprintf(s.term.diag, "%s: the prepared file could not be written completely\n",
-                     prepared.c_str());
-        error(s.term, kCannotWrite);
-        return kIncompleteWrite;
-    }
+    if (!close_checked(s.term, out, kCannotWrite)) return kIncompleteWrite;
     return read ? 0 : -1;
 }
 

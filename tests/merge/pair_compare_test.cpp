@@ -12,13 +12,10 @@ namespace ped {
 namespace {
 
 IndexedReflections indexed(const std::vector<Reflection>& rs) {
-    test::TempDir d;
-    std::string text;
-    for (const Reflection& r : rs)
-        text += strprintf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
-    test::write_file(d / "f", text);
-    PreparedFiles files(stderr);
-    return *files.get(d / "f");
+    IndexedReflections file;
+    file.records = rs;
+    file.build_index();
+    return file;
 }
 
 // Runs one comparison on two files; returns the value, the report and the console.
