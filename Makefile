@@ -1,4 +1,5 @@
-# Thin wrapper over CMake: `make`, `make test`, `make demo`.
+# Thin wrapper over CMake: `make`, `make test`, `make demo`; `make tools` builds the four tools
+# only.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
 # `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
 BUILD ?= build
@@ -9,7 +10,7 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure test demo bench fuzz format clean
+.PHONY: all configure tools test demo bench fuzz format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -17,10 +18,13 @@ all: configure
 configure:
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
 
+tools: configure
+	cmake --build $(BUILD) -j $(JOBS) --target TAV3eng TAV3 cellsolve tiltmap
+
 test: all
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-demo: all
+demo: tools
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
 
 bench: all

@@ -4,10 +4,41 @@
 
 #include <cstdio>
 
+#include "common/language.hpp"
+
 namespace ped::cell {
 
+// The tool speaks French.
+inline const Language& kLanguage = french;
+
+inline constexpr const char* kUsage =
+    "Usage : cellsolve [options] [fichier [symetrie [gmin [gmax [limite]]]]]\n"
+    "\n"
+    "Affine la maille cubique, tetragonale, orthorhombique, hexagonale ou monoclinique (axe\n"
+    "unique b) a partir de la liste de reflexions fusionnees h k l I sigI g que TAV3eng et\n"
+    "TAV3 ecrivent (<sortie>fin.hkl). La maille est ajustee par moindres carres sur g^2 pour\n"
+    "chaque seuil t de I/sigma(I) de 1 a la limite et chaque fenetre [g1, g2] d'un balayage\n"
+    "par pas de 0.25 ; chaque parametre est donne avec l'ecart type sur les ajustements.\n"
+    "\n"
+    "Positions (ce qui n'est pas donne est demande a la console, dans cet ordre) :\n"
+    "  1   fichier de reflexions fusionnees (TAVsortiefin.hkl par defaut)\n"
+    "  2   symetrie, code du caractere : 99 c cubique, 113 q tetragonal, 111 o\n"
+    "      orthorhombique, 104 h hexagonal, 109 m monoclinique\n"
+    "  3 4 gmin et gmax en 1/angstrom : gmin + 0.5 < gmax, au plus 100 d'ecart, entre -1000\n"
+    "      et 1000\n"
+    "  5   limite de I/sigma(I), de 2 a 1000\n"
+    "\n"
+    "Fichier ecrit : le nom du fichier d'entree dont les trois derniers caracteres sont\n"
+    "remplaces par \"out\" (TAVsortiefin.out) : une ligne a b c alpha beta gamma.\n"
+    "\n"
+    "Options :\n"
+    "  -h, --help   ce texte\n"
+    "  --version    la version\n"
+    "  --           termine les options : ce qui suit est une position\n"
+    "\n"
+    "Code de sortie : 0 a la fin du balayage, 255 apres une erreur fatale.\n";
+
 // Start, names and reading.
-inline constexpr const char* kErrorHeader = "GROS BUG dans %s \n";
 inline constexpr const char* kThanks = "Korvel vous remercie d'utiliser son programme.\n";  // line
 inline constexpr const char* kDescription =
     "Ce programme calcule des parametres de maille\na partir des fichiers de sorties de TAV2\nqui "
@@ -71,6 +102,30 @@ inline constexpr const char* kNoFit =
     "Aucun affinement n'a abouti : aucune fenetre n'a fourni au moins 25 reflexions\n"
     "avec un systeme normal non degenere. Pas de parametres de maille ; rien n'est\n"
     "ecrit dans %s.\n";
+
+// Messages of this tool beyond the dialogue.
+inline constexpr const char* kSymmetryHint =
+    " (code de la symetrie : 99 c, 104 h, 109 m, 111 o ou 113 q)";
+inline constexpr const char* kGOutOfBounds =
+    "les limites en g doivent etre comprises entre -1000 et 1000";
+inline constexpr const char* kGSpanTooWide =
+    "gmax - gmin depasse 100 : le balayage des fenetres serait sans fin";
+inline constexpr const char* kGminArgument =
+    "erreur : gmin = %g (argument 3) : les limites en g doivent etre comprises entre -1000 et "
+    "1000";
+inline constexpr const char* kGLimitsArguments =
+    "erreur : gmin = %g et gmax = %g (arguments 3 et 4) : %s";
+inline constexpr const char* kOtherLimits = "%s ; donnez d'autres limites.\n";
+inline constexpr const char* kThresholdArgument =
+    "erreur : la valeur max de I/sigma(I) (argument 5) vaut %d ; elle doit etre comprise entre "
+    "2 et %d";
+inline constexpr const char* kTooHigh =
+    "la valeur est trop grande (au plus %d) ; repondez de "
+    "nouveau.\n";
+inline constexpr const char* kOwnOutput =
+    "erreur : le fichier de sortie %s serait le fichier d'entree lui-meme ; donnez un fichier "
+    "d'entree dont le nom ne finit pas par \"out\"";
+inline constexpr const char* kExtraArguments = "%zu arguments au-dela du cinquieme sont ignores.\n";
 
 // Writes `text` followed by a line end.
 inline void put_line(std::FILE* out, const char* text) {

@@ -1,77 +1,36 @@
-#include "report.hpp"
+#include "cell/report.hpp"
 
 #include <cmath>
 
-#include "messages.hpp"
-#include "symmetry.hpp"
+#include "cell/messages.hpp"
 
 namespace ped::cell {
 
 namespace {
 
-struct Parameter {
-    double CellFit::*field;
+// The report line of a parameter: with its deviation, or alone after a single fit.
+struct ParameterLines {
+    CellParameter field;
     const char* with_deviation;
     const char* single;
 };
 
-constexpr Parameter kA{&CellFit::a, kMeanA, kSingleA};
-constexpr Parameter kB{&CellFit::b, kMeanB, kSingleB};
-constexpr Parameter kC{&CellFit::c, kMeanC, kSingleC};
-constexpr Parameter kBeta{&CellFit::beta, kMeanBeta, kSingleBeta};
-
-// What the report shows for a crystal system.
-struct Layout {
-    const char* heading;
-    std::vector<Parameter> parameters;
+constexpr ParameterLines kLines[] = {
+    {&CellFit::a, kMeanA, kSingleA},
+    {&CellFit::b, kMeanB, kSingleB},
+    {&CellFit::c, kMeanC, kSingleC},
+    {&CellFit::beta, kMeanBeta, kSingleBeta},
 };
 
-bool layout_of(int symmetry, Layout& layout) {
-    switch (symmetry) {
-        case kCubic:
-            layout = {kHeadingOne, {kA}};
-            return true;
-        case kTetragonal:
-        case kHexagonal:
-            layout = {kHeadingMany, {kA, kC}};
-            return true;
-        case kOrthorhombic:
-            layout = {kHeadingMany, {kA, kB, kC}};
-            return true;
-        case kMonoclinic:
-            layout = {kHeadingMany, {kA, kB, kC, kBeta}};
-            return true;
-        default:
-            return false;
-    }
-}
-
-void write_cell_line(int symmetry, const std::vector<CellFit>& fits, OutFile& file) {
-    const double a = spread_of(fits, &CellFit::a).mean;
-    const double b = spread_of(fits, &CellFit::b).mean;
-    const double c = spread_of(fits, &CellFit::c).mean;
-    switch (symmetry) {
-        case kCubic:
-            file.printf(kCellRight, a, a, a);
-            break;
-        case kTetragonal:
-            file.printf(kCellRight, a, a, c);
-            break;
-        case kHexagonal:
-            file.printf(kCellHexagonal, a, a, c);
-            break;
-        case kOrthorhombic:
-            file.printf(kCellRight, a, b, c);
-            break;
-        case kMonoclinic:
-            file.printf(kCellMonoclinic, a, b, c, spread_of(fits, &CellFit::beta).mean);
-            break;
-    }
+const ParameterLines& lines_of(CellParameter field) {
+    for (const ParameterLines& p : kLines)
+        if (p.field == field) return p;
+    return kLines[0];
 }
 
 }  // namespace
 
-Spread spread_of(const std::vector<CellFit>& fits, double CellFit::*field) {
+Spread spread_of(const std::vector<CellFit>& fits, CellParameter field) {
     Spread s;
     const double n = static_cast<double>(fits.size());
     double sum = 0;
@@ -90,19 +49,22 @@ void final_report(const std::vector<CellFit>& fits, int symmetry, std::FILE* out
         std::fprintf(out, kNoFit, file.path().c_str());
         return;
     }
-    Layout layout;
-    if (!layout_of(symmetry, layout)) return;
-    std::fputs(layout.heading, out);
-    for (const Parameter& p : layout.parameters) {
-        const Spread s = spread_of(fits, p.field);
+    const CrystalSystem* system = crystal_system(symmetry);
+    if (!system) return;
+    std::fputs(system->heading, out);
+    for (CellParameter field : system->parameters) {
+        const Spread s = spread_of(fits, field);
         if (fits.size() > 1)
-            std::fprintf(out, p.with_deviation, s.mean, s.deviation);
+            std::fprintf(out, lines_of(field).with_deviation, s.mean, s.deviation);
         else
-            std::fprintf(out, p.single, s.mean);
+            std::fprintf(out, lines_of(field).single, s.mean);
     }
     if (fits.size() == 1) std::fputs(kSingleFit, out);
     std::fprintf(out, kMeanChi2, spread_of(fits, &CellFit::mean_sq).mean);
-    write_cell_line(symmetry, fits, file);
+    double values[4] = {};
+    for (size_t j = 0; j < 4; ++j)
+        if (system->line_values[j]) values[j] = spread_of(fits, system->line_values[j]).mean;
+    file.printf(system->cell_line, values[0], values[1], values[2], values[3]);
 }
 
 }  // namespace ped::cell

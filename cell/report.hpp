@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "fit.hpp"
-#include "outfile.hpp"
+#include "cell/crystal_systems.hpp"
+#include "common/outfile.hpp"
 
 namespace ped::cell {
 
@@ -16,8 +16,8 @@ struct Spread {
     double deviation = 0;  // sample standard deviation; 0 for fewer than two values
 };
 
-// Mean and sample standard deviation of the member `field` over the fits (at least one).
-Spread spread_of(const std::vector<CellFit>& fits, double CellFit::*field);
+// Mean and sample standard deviation of one parameter over the fits (at least one).
+Spread spread_of(const std::vector<CellFit>& fits, CellParameter field);
 
 // Prints the report on `out` and writes the cell line (no line end) into `file`. Without any
 // fit it says so and writes nothing; with one fit the parameters are printed without a

@@ -1,73 +1,53 @@
-#include "run.hpp"
+#include "cell/run.hpp"
 
 #include <cerrno>
-#include <memory>
 
-#include "files.hpp"
-#include "messages.hpp"
-#include "names.hpp"
-#include "outfile.hpp"
-#include "questions.hpp"
-#include "reflections.hpp"
-#include "report.hpp"
-#include "scan.hpp"
-#include "text.hpp"
+#include "cell/messages.hpp"
+#include "cell/questions.hpp"
+#include "cell/report.hpp"
+#include "cell/scan.hpp"
+#include "common/files.hpp"
+#include "common/outfile.hpp"
+#include "common/reflection.hpp"
+#include "common/text.hpp"
 
 namespace ped::cell {
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using InputFile = std::unique_ptr<std::FILE, FileCloser>;
-
-}  // namespace
-
-int run_cell(const Terminal& t, const std::vector<std::string>& args) {
+void run_cell(const Terminal& t, const CommandLine& cl) {
     std::FILE* out = t.out;
     put_line(out, kThanks);
     std::fputs(kDescription, out);
     std::fputs("\n", out);
-    if (args.size() > 6)
-        std::fprintf(t.diag, "%zu arguments au-dela du cinquieme sont ignores.\n", args.size() - 6);
+    if (cl.given() > 5) say(t, kExtraArguments, cl.given() - 5);
 
-    const std::string input = take_input_name(t, args);
+    const std::string input = take_input_name(t, cl);
     const std::string output = output_name(input);
-    if (same_file(input, output))
-        return error(t, strprintf("erreur : le fichier de sortie %s serait le fichier d'entree "
-                                  "lui-meme ; donnez un fichier d'entree dont le nom ne finit "
-                                  "pas par \"out\"",
-                                  output.c_str())
-                            .c_str());
+    if (same_file(input, output)) fail(t, strprintf(kOwnOutput, output.c_str()));
 
     // The output file is created before the data are read, so that a folder where it cannot
     // be written is known before the scan.
-    InputFile in(std::fopen(input.c_str(), "rb"));
+    std::FILE* in = std::fopen(input.c_str(), "rb");
     const int in_errno = errno;
     OutFile file;
     const bool created = file.open(output);
     const int out_errno = errno;
-    if (!in) return file_error(t, input, in_errno, kCannotOpen);
-    if (!created) return file_error(t, output, out_errno, kCannotOpen);
-
+    if (!in) fail_file(t, input, in_errno, kCannotOpen);
     std::vector<Reflection> reflections;
-    if (!read_reflections(in.get(), input, t.diag, reflections))
-        return file_error(t, input, errno, kCannotOpen);
-    in.reset();
+    const int reason = created ? read_reflections(in, input, t, reflections) : 0;
+    std::fclose(in);
+    if (!created) fail_file(t, output, out_errno, kCannotOpen);
+    if (reason) fail_file(t, input, reason, kCannotOpen);
     std::fprintf(out, kReflectionCount, static_cast<int>(reflections.size()));
 
-    int symmetry = 0;
+    const int symmetry = take_symmetry(t, cl);
     ScanLimits limits;
-    if (!take_symmetry(t, args, symmetry) || !take_g_limits(t, args, limits) ||
-        !take_threshold(t, args, limits))
-        return -1;
+    take_g_limits(t, cl, limits);
+    take_threshold(t, cl, limits);
 
     const std::vector<CellFit> fits = scan_windows(reflections, symmetry, limits, out);
     final_report(fits, symmetry, out, file);
-    if (!close_checked(t, file, "erreur : impossible d'ecrire le fichier de sortie")) return -1;
+    close_or_fail(t, file, t.lang.cannot_write);
     t.in.pause(out);
-    return 0;
 }
 
 }  // namespace ped::cell

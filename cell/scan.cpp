@@ -1,7 +1,7 @@
-#include "scan.hpp"
+#include "cell/scan.hpp"
 
-#include "messages.hpp"
-#include "selection.hpp"
+#include "cell/messages.hpp"
+#include "cell/selection.hpp"
 
 namespace ped::cell {
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "fit.hpp"
-#include "questions.hpp"
-#include "reflections.hpp"
+#include "cell/fit.hpp"
+#include "cell/questions.hpp"
+#include "common/reflection.hpp"
 
 namespace ped::cell {
 

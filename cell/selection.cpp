@@ -1,4 +1,4 @@
-#include "selection.hpp"
+#include "cell/selection.hpp"
 
 namespace ped::cell {
 
@@ -6,7 +6,7 @@ void select_window(const std::vector<Reflection>& reflections, int t, double g1,
                    std::vector<Selected>& set) {
     set.clear();
     for (const Reflection& r : reflections) {
-        if (t > r.ratio || g1 > r.g || r.g > g2) continue;
+        if (t > r.i / r.sig || g1 > r.g || r.g > g2) continue;
         set.push_back({r.h, r.k, r.l, r.g});
     }
 }

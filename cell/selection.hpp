@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "reflections.hpp"
+#include "common/reflection.hpp"
 
 namespace ped::cell {
 
@@ -14,8 +14,8 @@ struct Selected {
 };
 
 // Fills `set` with the reflections of the window, in file order. A reflection is left out
-// when t > its ratio, when g1 > its g or when its g > g2: the bounds belong to the window, and
-// a ratio that is not a number passes the threshold.
+// when t > its I / sigI, when g1 > its g or when its g > g2: the bounds belong to the window,
+// and a ratio that is not a number (0 / 0) passes the threshold.
 void select_window(const std::vector<Reflection>& reflections, int t, double g1, double g2,
                    std::vector<Selected>& set);
 

@@ -1,8 +1,8 @@
-#include "console.hpp"
+#include "common/console.hpp"
 
 #include <unistd.h>
 
-#include "text.hpp"
+#include "common/text.hpp"
 
 namespace ped {
 

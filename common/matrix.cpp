@@ -1,4 +1,4 @@
-#include "matrix.hpp"
+#include "common/matrix.hpp"
 
 #include <algorithm>
 #include <cstdio>

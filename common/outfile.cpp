@@ -1,4 +1,4 @@
-#include "outfile.hpp"
+#include "common/outfile.hpp"
 
 #include <cstdarg>
 

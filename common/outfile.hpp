@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "text.hpp"
+#include "common/text.hpp"
 
 namespace ped {
 

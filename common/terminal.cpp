@@ -1,49 +1,63 @@
-#include "terminal.hpp"
+#include "common/terminal.hpp"
 
+#include <cstdarg>
 #include <cstring>
 
 namespace ped {
 
 int error(const Terminal& t, const char* message) {
-    std::fprintf(t.out, t.error_header, t.prg_name.c_str());
+    std::fprintf(t.out, t.lang.error_header, t.prg_name.c_str());
     if (message) std::fprintf(t.out, "%s\n", message);
     std::fflush(t.out);
     t.in.pause(t.out);
     return -1;
 }
 
+void fail(const Terminal& t, const std::string& message) {
+    error(t, message.c_str());
+    throw Fatal{};
+}
+
 int file_error(const Terminal& t, const std::string& path, int reason, const char* message) {
-    std::fprintf(t.diag, "%s: %s\n", path.c_str(), std::strerror(reason));
+    say(t, "%s: %s\n", path.c_str(), std::strerror(reason));
     return error(t, message);
 }
 
-bool close_checked(const Terminal& t, OutFile& file, const char* message) {
-    if (file.close()) return true;
-    std::fprintf(t.diag, t.incomplete, file.path().c_str());
-    error(t, message);
-    return false;
+void fail_file(const Terminal& t, const std::string& path, int reason, const char* message) {
+    file_error(t, path, reason, message);
+    throw Fatal{};
+}
+
+void close_or_fail(const Terminal& t, OutFile& file, const char* message) {
+    if (file.close()) return;
+    say(t, t.lang.incomplete, file.path().c_str());
+    fail(t, message);
 }
 
 int finish(const Terminal& t, int status) {
     if (std::fflush(t.out) != 0 || std::ferror(t.out)) {
-        std::fputs("error: the console output could not be written completely\n", t.diag);
-        return -1;
+        std::fputs(t.lang.console_not_written, t.diag);
+        return 255;
     }
     return status;
 }
 
-void say_refused(const Terminal& t, const std::string& word, const char* expected) {
-    std::fprintf(t.diag, t.refused, word.c_str(), expected);
+void say(const Terminal& t, const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    std::vfprintf(t.diag, fmt, args);
+    va_end(args);
     std::fflush(t.diag);
 }
 
-namespace {
+void say_refused(const Terminal& t, const std::string& word, const char* expected) {
+    say(t, t.lang.refused, word.c_str(), expected);
+}
 
 void ask(const Terminal& t, const char* question) {
     std::fputs(question, t.out);
     std::fflush(t.out);
 }
-}  // namespace
 
 int ask_int(const Terminal& t, const char* question) {
     for (;;) {
@@ -51,7 +65,7 @@ int ask_int(const Terminal& t, const char* question) {
         int value;
         std::string word;
         if (t.in.read_int(value, word)) return value;
-        say_refused(t, word, t.whole_number);
+        say_refused(t, word, t.lang.whole_number);
     }
 }
 
@@ -61,7 +75,7 @@ double ask_double(const Terminal& t, const char* question) {
         double value;
         std::string word;
         if (t.in.read_double(value, word)) return value;
-        say_refused(t, word, t.number);
+        say_refused(t, word, t.lang.number);
     }
 }
 
@@ -70,7 +84,7 @@ void ask_two_doubles(const Terminal& t, const char* question, double& first, dou
         ask(t, question);
         std::string word;
         if (t.in.read_double(first, word) && t.in.read_double(second, word)) return;
-        say_refused(t, word, t.number);
+        say_refused(t, word, t.lang.number);
     }
 }
 

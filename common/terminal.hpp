@@ -1,52 +1,47 @@
 // What every routine of a tool needs to talk to its user: the console reader, the dialogue
-// stream, the stream for extra diagnostics, and what the fatal-error message names.
+// stream, the stream for extra diagnostics, what the fatal-error message names, and the
+// language the tool speaks. Also the fatal-error helpers and the questions answered by numbers.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-#include "console.hpp"
-#include "outfile.hpp"
+#include "common/console.hpp"
+#include "common/language.hpp"
+#include "common/outfile.hpp"
 
 namespace ped {
 
 struct Terminal {
     Console& in;
-    std::FILE* out;            // the dialogue (standard output)
-    std::FILE* diag;           // diagnostics beyond the dialogue (standard error)
-    std::string prg_name;      // argument 0 of the command line
-    const char* error_header;  // first line of `error`, with one %s for prg_name
-
-    // Said on `diag` when an answer is refused: the word, then what was expected.
-    const char* refused = "'%s' is not %s; please answer again.\n";
-    const char* whole_number = "a whole number";
-    const char* number = "a number";
-    // Said on `diag` when an output file could not be written completely; %s is the file.
-    const char* incomplete = "%s: the file could not be written completely\n";
+    std::FILE* out;        // the dialogue (standard output)
+    std::FILE* diag;       // diagnostics beyond the dialogue (standard error)
+    std::string prg_name;  // argument 0 of the command line
+    const Language& lang;
 };
 
-// The refusal texts in French, for the tools that speak it.
-inline void speak_french(Terminal& t) {
-    t.refused = "'%s' n'est pas %s ; repondez de nouveau.\n";
-    t.whole_number = "un nombre entier";
-    t.number = "un nombre";
-    t.incomplete = "%s: le fichier n'a pas pu etre ecrit en entier\n";
-}
+// Thrown once a fatal error has been reported; each tool's main ends with status 255.
+struct Fatal {};
 
 // The fatal-error helper: the header line with the program path, the message on its own
 // line (when there is one), the console pause. Returns -1; the caller decides what follows.
 int error(const Terminal& t, const char* message);
 
-// A file that cannot be opened or created: the file and the system's reason `reason` (an
-// errno value) on `diag`, then `error` with `message`. Returns -1.
+// `error`, then the run ends (status 255).
+[[noreturn]] void fail(const Terminal& t, const std::string& message);
+
+// A file that cannot be opened, created or read: the file and the system's reason (an errno
+// value) on `diag`, then `error` with `message`.
 int file_error(const Terminal& t, const std::string& path, int reason, const char* message);
+[[noreturn]] void fail_file(const Terminal& t, const std::string& path, int reason,
+                            const char* message);
 
-// Closes an output file. When it could not be written completely, says so on `diag`, calls
-// `error` with `message` and answers false.
-bool close_checked(const Terminal& t, OutFile& file, const char* message);
+// Closes an output file; when it could not be written completely, says so on `diag` and fails
+// with `message`.
+void close_or_fail(const Terminal& t, OutFile& file, const char* message);
 
-// The exit status of a run that ended with `status` (0 or -1): a normal end whose dialogue could
-// not be written completely (standard output on a full disk, say) is a failure too.
+// The exit status of a run that ended with `status` (0 or 255): a normal end whose dialogue
+// could not be written completely (standard output on a full disk, say) is a failure too.
 int finish(const Terminal& t, int status);
 
 // Questions answered with numbers. The question is written as given (it carries its own
@@ -57,7 +52,13 @@ double ask_double(const Terminal& t, const char* question);
 // Two numbers answering one question; a failure on either asks the whole question again.
 void ask_two_doubles(const Terminal& t, const char* question, double& first, double& second);
 
+// Writes a question (or any text) and flushes it, so that it shows before the answer is read.
+void ask(const Terminal& t, const char* question);
+
 // Says on the diagnostic stream that an answer was refused, naming the word.
 void say_refused(const Terminal& t, const std::string& word, const char* expected);
+
+// A warning or note on the diagnostic stream, printf-style.
+void say(const Terminal& t, const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
 
 }  // namespace ped

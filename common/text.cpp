@@ -1,4 +1,4 @@
-#include "text.hpp"
+#include "common/text.hpp"
 
 #include <climits>
 #include <cmath>
@@ -40,18 +40,6 @@ bool is_blank(const std::string& line) {
     for (char c : line)
         if (!is_space(static_cast<unsigned char>(c))) return false;
     return true;
-}
-
-size_t split_views(std::string_view line, std::string_view* words, size_t max) {
-    size_t count = 0, i = 0;
-    while (count < max) {
-        while (i < line.size() && is_space(static_cast<unsigned char>(line[i]))) ++i;
-        if (i == line.size()) break;
-        const size_t start = i;
-        while (i < line.size() && !is_space(static_cast<unsigned char>(line[i]))) ++i;
-        words[count++] = line.substr(start, i - start);
-    }
-    return count;
 }
 
 namespace {
@@ -142,19 +130,6 @@ bool scan_record(const std::string& line, int* int_values, int ints, double* rea
         p = end;
     }
     return true;
-}
-
-bool read_line(std::FILE* file, std::string& line) {
-    line.clear();
-    int c;
-    bool any = false;
-    while ((c = getc_unlocked(file)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line.push_back(static_cast<char>(c));
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
 }
 
 }  // namespace ped

@@ -1,5 +1,4 @@
-// Small text helpers: printf into a string, white-space splitting, strict number conversion
-// and line reading.
+// Small text helpers: printf into a string, white-space splitting, strict number conversion.
 #pragma once
 
 #include <cstdio>
@@ -22,9 +21,6 @@ inline bool is_space(int c) {
 // The white-space-separated words of a line.
 std::vector<std::string> split_ws(const std::string& line);
 
-// The first `max` words of a line as views into it, without copying; returns how many.
-size_t split_views(std::string_view line, std::string_view* words, size_t max);
-
 // True when the line holds nothing but white space.
 bool is_blank(const std::string& line);
 
@@ -42,9 +38,5 @@ bool parse_double(std::string_view word, double& value);
 // number are ignored. False when the line is no such record.
 bool scan_record(const std::string& line, int* int_values, int ints, double* real_values,
                  int reals);
-
-// Reads one line of any length, without its line end; a carriage return before the line end
-// (Windows files) is dropped too. Returns false at the end of the file when nothing was read.
-bool read_line(std::FILE* file, std::string& line);
 
 }  // namespace ped

@@ -10,9 +10,7 @@ mkdir -p "$here/../demo-run"
 run=$(cd "$here/../demo-run" && pwd)
 export bin here run
 for tool in merge cell map; do
-    if [ -f "$here/demo_$tool.sh" ]; then
-        (cd "$run" && sh "$here/demo_$tool.sh")
-        echo
-    fi
+    (cd "$run" && sh "$here/demo_$tool.sh")
+    echo
 done
 echo "== Everything the demo wrote is in $run"

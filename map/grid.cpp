@@ -1,6 +1,6 @@
-#include "grid.hpp"
+#include "map/grid.hpp"
 
-namespace ped {
+namespace ped::map {
 
 double Extent::size() const {
     return max_y - min_y > max_x ? max_y - min_y : max_x;
@@ -74,4 +74,4 @@ Grid render_map(const std::vector<Point>& points, const Extent& e) {
     return grid;
 }
 
-}  // namespace ped
+}  // namespace ped::map

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "point_file.hpp"
+#include "map/point_file.hpp"
 
-namespace ped {
+namespace ped::map {
 
 inline constexpr int kLastCell = 500;
 inline constexpr int kGridSize = kLastCell + 1;
@@ -58,4 +58,4 @@ void mark_point(Grid& grid, int cx, int cy);
 // The whole map: axes, ticks, then every point that falls inside the grid.
 Grid render_map(const std::vector<Point>& points, const Extent& e);
 
-}  // namespace ped
+}  // namespace ped::map

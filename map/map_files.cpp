@@ -1,10 +1,10 @@
-#include "map_files.hpp"
+#include "map/map_files.hpp"
 
 #include <cmath>
 
-#include "text.hpp"
+#include "common/text.hpp"
 
-namespace ped {
+namespace ped::map {
 
 std::string text_map_name(const std::string& output) {
     return output + ".bmp";
@@ -40,4 +40,4 @@ void write_picture(OutFile& out, const Grid& grid) {
     }
 }
 
-}  // namespace ped
+}  // namespace ped::map

@@ -8,10 +8,10 @@
 
 #include <string>
 
-#include "grid.hpp"
-#include "outfile.hpp"
+#include "common/outfile.hpp"
+#include "map/grid.hpp"
 
-namespace ped {
+namespace ped::map {
 
 std::string text_map_name(const std::string& output);
 std::string picture_name(const std::string& output);
@@ -22,4 +22,4 @@ void write_picture(OutFile& out, const Grid& grid);
 // The byte of a grey value in the picture: rounded, and kept within 0 to 255.
 unsigned char grey_byte(double grey);
 
-}  // namespace ped
+}  // namespace ped::map

@@ -2,11 +2,38 @@
 // its users know, except the one accented byte of the input-file message.
 #pragma once
 
-namespace ped {
+#include "common/language.hpp"
 
-inline constexpr const char* kMapErrorHeader = "GROS BUG dans %s \n";
+namespace ped::map {
 
-inline constexpr const char* kMapGreeting =
+// The tool speaks French.
+inline const Language& kLanguage = french;
+
+inline constexpr const char* kUsage =
+    "Usage : tiltmap [options] [fichier-input [fichier-output]]\n"
+    "\n"
+    "Lit des rangees de reflexions, chacune donnee par deux angles de tilt (degres) et\n"
+    "l'espacement de ses reflexions, calcule l'angle de chaque rangee avec une rangee de\n"
+    "reference, place les rangees dans un plan et dessine leurs points.\n"
+    "\n"
+    "Positions :\n"
+    "  1   fichier input, une rangee par ligne : tilt1 tilt2 espacement\n"
+    "  2   nom du fichier output (pris seulement si la position 1 est donnee)\n"
+    "La ligne de reference (1 pour la premiere rangee) et le nombre de reflexions repetees\n"
+    "sur la ligne de reference (1 a 10000) sont toujours demandes a la console.\n"
+    "\n"
+    "Fichiers ecrits : <output> (les points : x, y et l'angle en degres), <output>.bmp (la\n"
+    "carte 501 x 501 en texte, valeurs de gris \"%6.3lf\" separees par des tabulations) et\n"
+    "<output>.pgm (la meme carte en image).\n"
+    "\n"
+    "Options :\n"
+    "  -h, --help   ce texte\n"
+    "  --version    la version\n"
+    "  --           termine les options : ce qui suit est une position\n"
+    "\n"
+    "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n";
+
+inline constexpr const char* kGreeting =
     "Bonjour,\nKORVEL vous remercie d'utiliser son programme\n";
 inline constexpr const char* kAskInput = "\nQuel est le nom du fichier input?\n";
 inline constexpr const char* kAskReference = "\nQuelle est la ligne de reference\n";
@@ -24,7 +51,12 @@ inline constexpr const char* kBadInputName =
 inline constexpr const char* kWriteFailed =
     "error: \nimpossible d'ecrire dans le fichier\nVerifier qu'il n'est pas deja ouvert\n";
 inline constexpr const char* kCannotReopen = "peut pas ouvrir le fichier";
-inline constexpr const char* kInputEnded =
-    "error: l'entree est terminee alors qu'une reponse etait attendue";
+inline constexpr const char* kNoRow = "error: le fichier %s ne contient aucune ligne";
+inline constexpr const char* kNoSuchReference =
+    "error: la ligne de reference %d n'existe pas (le fichier %s a %zu lignes)";
+inline constexpr const char* kRepetitionsOutOfRange =
+    "error: le nombre de repetitions (%d) doit etre compris entre 1 et %d";
+inline constexpr const char* kBadRow =
+    "error: ligne %ld du fichier %s : il faut trois nombres (deux angles et une distance)";
 
-}  // namespace ped
+}  // namespace ped::map

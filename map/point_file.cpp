@@ -1,12 +1,13 @@
-#include "point_file.hpp"
+#include "map/point_file.hpp"
 
 #include <cmath>
 #include <cstdio>
 
-#include "row_angles.hpp"
-#include "text.hpp"
+#include "common/records.hpp"
+#include "common/text.hpp"
+#include "map/row_angles.hpp"
 
-namespace ped {
+namespace ped::map {
 
 double window_limit(const Row& reference, int repetitions) {
     return repetitions * reference.spacing * 1.01;
@@ -31,19 +32,14 @@ void write_point_file(OutFile& out, const std::vector<Row>& rows, const std::vec
     }
 }
 
-bool read_point_file(const std::string& path, std::vector<Point>& points) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    std::string line;
-    while (read_line(file, line)) {
+int read_point_file(const std::string& path, std::vector<Point>& points) {
+    return read_lines(path, [&points](const std::string& line, long) {
         const std::vector<std::string> words = split_ws(line);
         Point p;
         if (words.size() >= 2 && parse_double(words[0], p.x) && parse_double(words[1], p.y))
             points.push_back(p);
-    }
-    const bool read_through = !std::ferror(file);
-    std::fclose(file);
-    return read_through;
+        return true;
+    });
 }
 
-}  // namespace ped
+}  // namespace ped::map

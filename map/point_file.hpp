@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "outfile.hpp"
-#include "tilt_file.hpp"
+#include "common/outfile.hpp"
+#include "map/tilt_file.hpp"
 
-namespace ped {
+namespace ped::map {
 
 struct Point {
     double x = 0, y = 0;
@@ -25,7 +25,7 @@ void write_point_file(OutFile& out, const std::vector<Row>& rows, const std::vec
                       int reference, int repetitions);
 
 // Reads x and y of every line (further columns ignored; a line without two numbers is
-// skipped). False when the file cannot be opened or read.
-bool read_point_file(const std::string& path, std::vector<Point>& points);
+// skipped). Returns 0, or the system's reason why the file could not be opened or read.
+int read_point_file(const std::string& path, std::vector<Point>& points);
 
-}  // namespace ped
+}  // namespace ped::map

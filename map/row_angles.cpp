@@ -1,10 +1,10 @@
-#include "row_angles.hpp"
+#include "map/row_angles.hpp"
 
 #include <cmath>
 
-#include "constants.hpp"
+#include "common/constants.hpp"
 
-namespace ped {
+namespace ped::map {
 
 double row_angle(const Row& row, const Row& reference) {
     const double c = pi / 180;
@@ -25,4 +25,4 @@ double degrees(double radians) {
     return 180 / pi * radians;
 }
 
-}  // namespace ped
+}  // namespace ped::map

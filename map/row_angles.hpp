@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "tilt_file.hpp"
+#include "map/tilt_file.hpp"
 
-namespace ped {
+namespace ped::map {
 
 // Angle of `row` against `reference`, in radians, in -pi to pi.
 double row_angle(const Row& row, const Row& reference);
@@ -18,4 +18,4 @@ std::vector<double> row_angles(const std::vector<Row>& rows, int reference);
 // Radians to degrees, as the tool prints and writes angles.
 double degrees(double radians);
 
-}  // namespace ped
+}  // namespace ped::map

@@ -1,11 +1,9 @@
-#include "tilt_file.hpp"
+#include "map/tilt_file.hpp"
 
-#include <cerrno>
-#include <cstdio>
+#include "common/records.hpp"
+#include "common/text.hpp"
 
-#include "text.hpp"
-
-namespace ped {
+namespace ped::map {
 
 bool parse_row(const std::string& line, Row& row) {
     double values[3];
@@ -14,40 +12,32 @@ bool parse_row(const std::string& line, Row& row) {
     return true;
 }
 
-TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        TiltRead result;
-        result.status = TiltRead::kCannotOpen;
-        result.sys_error = errno;
-        return result;
-    }
-    const TiltRead result = read_tilt_rows(file, rows);
-    std::fclose(file);
-    return result;
-}
+namespace {
 
-TiltRead read_tilt_rows(std::FILE* file, std::vector<Row>& rows) {
-    TiltRead result;
-    std::string line;
-    int number = 0;
-    while (read_line(file, line)) {
-        ++number;
-        if (is_blank(line)) continue;
+LineHandler add_row(std::vector<Row>& rows, TiltRead& result) {
+    return [&rows, &result](const std::string& line, long number) {
         Row row;
         if (!parse_row(line, row)) {
-            result.status = TiltRead::kBadLine;
             result.bad_line = number;
-            break;
+            return false;
         }
         rows.push_back(row);
-    }
-    // A file that opens but cannot be read (a folder, for one) is no tilt file either.
-    if (result.status == TiltRead::kOk && std::ferror(file)) {
-        result.status = TiltRead::kCannotOpen;
-        result.sys_error = errno;
-    }
+        return true;
+    };
+}
+
+}  // namespace
+
+TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows) {
+    TiltRead result;
+    result.reason = read_lines(path, add_row(rows, result));
     return result;
 }
 
-}  // namespace ped
+TiltRead read_tilt_file(std::FILE* file, std::vector<Row>& rows) {
+    TiltRead result;
+    result.reason = read_lines(file, add_row(rows, result));
+    return result;
+}
+
+}  // namespace ped::map

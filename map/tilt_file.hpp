@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace ped {
+namespace ped::map {
 
 struct Row {
     double tilt1 = 0;    // first tilt angle, degrees
@@ -16,18 +16,15 @@ struct Row {
 };
 
 struct TiltRead {
-    enum Status { kOk, kCannotOpen, kBadLine } status = kOk;
-    int bad_line = 0;   // with kBadLine: the 1-based line of the file (blank lines counted)
-    int sys_error = 0;  // with kCannotOpen: the system's reason (errno)
+    int reason = 0;     // the system's reason why the file could not be opened or read, or 0
+    long bad_line = 0;  // the first line (blank lines counted) without three numbers, or 0
 };
 
 // Parses one line. False when it does not start with three numbers.
 bool parse_row(const std::string& line, Row& row);
 
-// Reads every row of the file into `rows`, in file order.
+// Reads the rows of the file into `rows`, in file order, up to the first line that is no row.
 TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows);
+TiltRead read_tilt_file(std::FILE* file, std::vector<Row>& rows);
 
-// The same from an open stream.
-TiltRead read_tilt_rows(std::FILE* file, std::vector<Row>& rows);
-
-}  // namespace ped
+}  // namespace ped::map

@@ -1,16 +1,16 @@
-#include "assembly.hpp"
+#include "merge/assembly.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
                                  OutFile& scaled) {
     std::vector<Reflection> list;
     for (size_t z = 0; z < zones.size(); ++z) {
-        const IndexedReflections* zone = files.get(zones[z].prepared);
+        int reason = 0;
+        const IndexedReflections* zone = files.get(zones[z].prepared, reason);
         if (!zone) {
-            std::fprintf(s.term.diag, "warning: %s cannot be read; zone %zu is left out\n",
-                         zones[z].prepared.c_str(), z + 1);
+            say(s.term, s.msg.zone_left_out, zones[z].prepared.c_str(), z + 1);
             continue;
         }
         for (const Reflection& r : zone->records) {
@@ -19,10 +19,7 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
             x.sig = factors.linear[z] * r.sig;
             x.g = factors.g[z] * r.g;
             if (!is_finite(x)) {
-                std::fprintf(s.term.diag,
-                             "warning: %s: the reflection %d %d %d scaled is too large to be a "
-                             "number; left out\n",
-                             zones[z].prepared.c_str(), x.h, x.k, x.l);
+                say(s.term, s.msg.scaled_too_large, zones[z].prepared.c_str(), x.h, x.k, x.l);
                 continue;
             }
             scaled.printf(kReflectionLayout, x.h, x.k, x.l, x.i, x.sig, x.g);
@@ -32,4 +29,4 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
     return list;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

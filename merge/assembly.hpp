@@ -4,14 +4,14 @@
 
 #include <vector>
 
-#include "outfile.hpp"
-#include "prepared_file.hpp"
-#include "reflection.hpp"
-#include "scale_factors.hpp"
-#include "session.hpp"
-#include "zone_list.hpp"
+#include "common/outfile.hpp"
+#include "common/reflection.hpp"
+#include "merge/prepared_file.hpp"
+#include "merge/scale_factors.hpp"
+#include "merge/session.hpp"
+#include "merge/zone_list.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 // Writes the scaled file and returns the assembled list (full precision). A prepared file
 // that cannot be read is skipped with a warning, and so is a record that its factors would
@@ -20,4 +20,4 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
                                  OutFile& scaled);
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace ped {
+namespace ped::merge {
 
 inline constexpr int kConditionCodes = 36;
 
@@ -15,4 +15,7 @@ std::vector<int> condition_codes(int space_group);
 // True when the reflection lies outside the code's zone or satisfies the code's condition.
 bool condition_keeps(int code, int h, int k, int l);
 
-}  // namespace ped
+// The condition of a code in the usual notation ("h0l: h + l = 2n"), or "" for no code.
+const char* condition_text(int code);
+
+}  // namespace ped::merge

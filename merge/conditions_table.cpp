@@ -1,9 +1,9 @@
 // Condition codes of every space group, as the merge tool has always applied them. These
 // lists are part of the tool's record: results are compared with earlier runs, so they stay
 // as they are, also where they differ from the International Tables.
-#include "conditions.hpp"
+#include "merge/conditions.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 namespace {
 
@@ -261,4 +261,4 @@ std::vector<int> condition_codes(int space_group) {
     return codes;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -11,13 +11,13 @@
 // step j, if the E in the lowest place lies before s_j (the j-th place of L), it moves to s_j.
 // Once one E has moved every later step moves one, the moved ones forming a queue whose front
 // sits at s_(j - len); the simulation below jumps over runs of steps that only rotate it.
-#include "exchange_sort.hpp"
+#include "merge/exchange_sort.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-namespace ped {
+namespace ped::merge {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::vector<size_t> exchange_sort_order(const std::vector<double>& keys) {
     return order;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace ped {
+namespace ped::merge {
 
 // The order the exchange sort leaves: element i of the result is the original index of the
 // key that ends at position i. O(n log n) plus the square of the largest group of equal keys.
@@ -25,4 +25,4 @@ void apply_order(std::vector<T>& items, const std::vector<size_t>& order) {
     items.swap(sorted);
 }
 
-}  // namespace ped
+}  // namespace ped::merge

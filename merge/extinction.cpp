@@ -1,10 +1,8 @@
-#include "extinction.hpp"
+#include "merge/extinction.hpp"
 
-#include <cerrno>
+#include "merge/conditions.hpp"
 
-#include "conditions.hpp"
-
-namespace ped {
+namespace ped::merge {
 
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int space_group,
                                            std::FILE* echo, const char* trace) {
@@ -27,9 +25,9 @@ std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int 
 bool exti(const Session& s, const std::string& zone_file, int space_group,
           std::vector<ZoneRecord>& kept) {
     std::vector<ZoneRecord> records;
-    if (!read_zone_file(zone_file, s.term.diag, records)) {
-        file_error(s.term, zone_file, errno, kCannotOpen);
-        kept.clear();
+    kept.clear();
+    if (const int reason = read_zone_file(s, zone_file, records)) {
+        file_error(s.term, zone_file, reason, kCannotOpen);
         return false;
     }
     for (ZoneRecord& r : records) r = through_zone_layout(r);
@@ -37,4 +35,4 @@ bool exti(const Session& s, const std::string& zone_file, int space_group,
     return true;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "session.hpp"
-#include "zone_file.hpp"
+#include "merge/session.hpp"
+#include "merge/zone_file.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 // One pass per condition code of the group, in the group's order; each pass keeps the order
 // of the records, and every record it removes is written on `echo` in the zone layout. With
@@ -17,9 +17,9 @@ namespace ped {
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int space_group,
                                            std::FILE* echo, const char* trace);
 
-// Reads the zone file, takes every record through the zone layout and filters it.
-// False, after `error`, when the zone file cannot be opened.
+// Reads the zone file, takes every record through the zone layout and filters it. False, after
+// `error`, when the zone file cannot be read (`kept` is then empty).
 bool exti(const Session& s, const std::string& zone_file, int space_group,
           std::vector<ZoneRecord>& kept);
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-namespace ped {
+namespace ped::merge {
 
 using Triple = std::array<long long, 3>;
 
@@ -22,4 +22,4 @@ std::vector<Triple> equivalents(int code, int h, int k, int l);
 // One representative of the class of equivalents of (h, k, l): the largest equivalent.
 Triple representative(int code, int h, int k, int l);
 
-}  // namespace ped
+}  // namespace ped::merge

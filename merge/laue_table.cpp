@@ -1,10 +1,10 @@
 // Laue classes as data. An operation writes each new index as one of h, k, l or i = -(h + k),
 // with a sign; a class lists its base operations and how signs multiply them.
-#include "laue.hpp"
+#include "merge/laue.hpp"
 
 #include <algorithm>
 
-namespace ped {
+namespace ped::merge {
 
 namespace {
 
@@ -144,4 +144,4 @@ Triple representative(int code, int h, int k, int l) {
     return *std::max_element(all.begin(), all.end());
 }
 
-}  // namespace ped
+}  // namespace ped::merge

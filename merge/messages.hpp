@@ -1,15 +1,16 @@
-// The texts of the merge tool. Each language build links one catalogue (messages_en.cpp or
-// messages_fr.cpp) and gets it from catalogue(); the merging code never looks at the language,
-// only at these texts and at the few traits that go with them.
+// The texts of the merge tool. TAV3eng speaks the English catalogue and TAV3 the French one;
+// the merging code never looks at the language, only at these texts and at the few traits
+// that go with them.
 #pragma once
 
-namespace ped {
+#include "common/language.hpp"
+
+namespace ped::merge {
 
 // Texts that both builds share.
 inline constexpr const char* kGreeting = "Bienvinque %c\n";
 inline constexpr const char* kZoneCount = "il y a %d ZAP\n";
 inline constexpr const char* kCannotOpen = "error: cannot open file";
-inline constexpr const char* kCannotWrite = "error: cannot write file";
 inline constexpr const char* kDefaultList = "in.txt";
 inline constexpr const char* kDefaultOutput = "TAVsortie";
 inline constexpr const char* kBannerStars =
@@ -28,8 +29,10 @@ struct PairTexts {
 };
 
 struct Messages {
-    // The first line of `error`, with one %s for the program path.
-    const char* error_header;
+    // The texts of the shared code (fatal header, refusals, argument errors...).
+    const Language& language;
+    // The --help text.
+    const char* usage;
 
     // Questions, each with its line end.
     const char* ask_list;
@@ -77,6 +80,23 @@ struct Messages {
     const char* totals;        // %d %d %d
     const char* class_prefix;  // followed by the class symbol and a line end
 
+    // Diagnostics (standard error) and fatal messages of this tool.
+    const char* glimits_not_number;  // %s the word
+    const char* gmax_not_number;     // %s the word
+    const char* zone_fields;         // what a zone record holds
+    const char* value_too_wide;      // %s file, %ld line
+    const char* zero_pixels;
+    const char* prepared_clash;  // %s prepared file, %s what it would replace
+    const char* clash_list;      // the list file
+    const char* clash_zone;      // %s zone file
+    const char* linear_word;     // the kind of factor in the two warnings below
+    const char* g_word;
+    const char* factor_kept_one;   // %s kind, %d zone, %s name
+    const char* factor_not_tied;   // %d zone, %s name, %s kind
+    const char* zone_left_out;     // %s prepared file, %zu zone
+    const char* scaled_too_large;  // %s prepared file, %d %d %d
+    const char* merged_too_large;  // %d %d %d, %s merged file
+
     // Build traits.
     // The calibration of the Friedel merge is one number, the reciprocal length that
     // `calibration_pixels` pixels stand for; 0 pixels means the user types the pair.
@@ -85,10 +105,7 @@ struct Messages {
     const char* condition_trace;  // %d, or null for no trace
 };
 
-// The catalogue of this build, chosen when linking.
-const Messages& catalogue();
+extern const Messages english_catalogue;  // TAV3eng
+extern const Messages french_catalogue;   // TAV3
 
-extern const Messages english;
-extern const Messages french;
-
-}  // namespace ped
+}  // namespace ped::merge

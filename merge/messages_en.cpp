@@ -1,10 +1,44 @@
 // English catalogue of the merge tool (TAV3eng).
-#include "messages.hpp"
+#include "merge/messages.hpp"
 
-namespace ped {
+namespace ped::merge {
 
-const Messages english = {
-    /* error_header */ "ERROR in %s \n",
+const Messages english_catalogue = {
+    /* language */ english,
+    /* usage */
+    "Usage: TAV3eng [options] [list [gmin gmax [sigma [negatives [error [friedel [space-group\n"
+    "               [lorentz [voltage angle] [output]]]]]]]]]\n"
+    "\n"
+    "Merges the reflection lists of zones measured one zone axis at a time by precession\n"
+    "electron diffraction: each zone is filtered for its space group, sorted by g and\n"
+    "corrected; every pair of zones is compared on its common reflections; one intensity and\n"
+    "one g scale factor per zone come from least squares (zone 1 is the reference); the\n"
+    "symmetry equivalents of the Laue class are merged and Rint is reported.\n"
+    "\n"
+    "Positions (what is not given is asked on the console, in this order):\n"
+    "  1        list file naming one zone file per line (default in.txt)\n"
+    "  2 3      g window gmin gmax, 1/angstrom: only gmin < g < gmax is kept (0 100)\n"
+    "  4        sigma: pairs of zones are compared on reflections with mean I/sigI above it\n"
+    "  5        0: intensities of 0 or below become 1; otherwise they are dropped\n"
+    "  6        0: the Poisson(I) column is the error; otherwise the Sig(bg) column\n"
+    "  7        0: Friedel mates are merged; the calibration (a distance in pixels and the\n"
+    "           reciprocal length it stands for) is then asked for each zone\n"
+    "  8        space-group number, 1 to 230\n"
+    "  9        0: Lorentz (Gjonnes) correction\n"
+    "  10 11    accelerating voltage (kV) and precession semi-angle (degrees), when 9 is 0\n"
+    "  12       output base name <out> (10 when 9 is not 0; default TAVsortie)\n"
+    "\n"
+    "Zone file: h k l I Poisson(I) x Sig(bg) g x spot-x spot-y per line; ';' starts a comment.\n"
+    "Files written: <zone>.hkl (each zone prepared), <out>.txt and <out>g.txt (reports of the\n"
+    "intensity and g scaling), <out>.hkl (the scaled reflections of every zone), <out>fin.hkl\n"
+    "(the merged reflections, h k l I sigI g, read by cellsolve).\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help   this text\n"
+    "  --version    the version\n"
+    "  --           ends the options: what follows is a position\n"
+    "\n"
+    "Exit status: 0 at a normal end, 255 after a fatal error.\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -85,8 +119,30 @@ const Messages english = {
     "independant reflections : %d\n",
     /* class_prefix */ "Symetry: ",
 
+    /* glimits_not_number */ "'%s' is not a number: the g limits stay 0 and 100.\n",
+    /* gmax_not_number */ "'%s' is not a number: gmax stays 100.\n",
+    /* zone_fields */ "h k l and eight numbers",
+    /* value_too_wide */ "%s:%ld: a value is too large for its column, record skipped\n",
+    /* zero_pixels */ "A distance of 0 pixels gives no calibration; please answer again.\n",
+    /* prepared_clash */ "error: preparing the zones would overwrite %s (%s)",
+    /* clash_list */ "the list file",
+    /* clash_zone */ "zone file %s",
+    /* linear_word */ "linear",
+    /* g_word */ "g",
+    /* factor_kept_one */
+    "warning: no pair comparison determines the %s scale factor of zone %d (%s): it keeps the "
+    "factor 1\n",
+    /* factor_not_tied */
+    "warning: zone %d (%s) shares no retained reflection, even through other zones, with zone "
+    "1: its %s scale factor is not tied to zone 1\n",
+    /* zone_left_out */ "warning: %s cannot be read; zone %zu is left out\n",
+    /* scaled_too_large */
+    "warning: %s: the reflection %d %d %d scaled is too large to be a number; left out\n",
+    /* merged_too_large */
+    "warning: the merged reflection %d %d %d is too large to be a number; left out of %s\n",
+
     /* calibration_pixels */ 0,
     /* condition_trace */ nullptr,
 };
 
-}  // namespace ped
+}  // namespace ped::merge

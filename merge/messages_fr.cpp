@@ -1,7 +1,7 @@
 // French catalogue of the merge tool (TAV3). Accented letters are Latin-1 bytes.
-#include "messages.hpp"
+#include "merge/messages.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 namespace {
 
@@ -19,8 +19,46 @@ constexpr PairTexts kPairs = {
 
 }  // namespace
 
-const Messages french = {
-    /* error_header */ "GROS BUG dans %s \n",
+const Messages french_catalogue = {
+    /* language */ french,
+    /* usage */
+    "Usage : TAV3 [options] [liste [gmin gmax [sigma [negatives [erreur [friedel [groupe\n"
+    "            [lorentz [tension angle] [sortie]]]]]]]]]\n"
+    "\n"
+    "Fusionne les listes de reflexions de zones mesurees axe de zone par axe de zone en\n"
+    "diffraction electronique en precession : chaque zone est filtree pour son groupe d'espace,\n"
+    "triee en g et corrigee ; chaque paire de zones est comparee sur ses reflexions communes ;\n"
+    "un facteur d'echelle d'intensite et un facteur d'echelle g par zone viennent des moindres\n"
+    "carres (la zone 1 est la reference) ; les reflexions equivalentes de la classe de Laue\n"
+    "sont fusionnees et le Rint est donne.\n"
+    "\n"
+    "Positions (ce qui n'est pas donne est demande a la console, dans cet ordre) :\n"
+    "  1        fichier liste, un nom de fichier de zone par ligne (in.txt par defaut)\n"
+    "  2 3      fenetre en g gmin gmax, 1/angstrom : seul gmin < g < gmax est garde (0 100)\n"
+    "  4        sigma : les paires de zones sont comparees sur les reflexions dont le I/sigI\n"
+    "           moyen le depasse\n"
+    "  5        0 : les intensites nulles ou negatives sont mises a 1 ; sinon supprimees\n"
+    "  6        0 : l'erreur est la colonne Poisson(I) ; sinon la colonne Sig(bg)\n"
+    "  7        0 : les paires de Friedel sont mergees ; la calibration (la longueur\n"
+    "           reciproque de 2048 pixels) est alors demandee pour chaque zone\n"
+    "  8        numero du groupe d'espace, de 1 a 230\n"
+    "  9        0 : correction de Lorentz (formule de Gjonnes)\n"
+    "  10 11    tension d'acceleration (kV) et angle de precession (degres), si 9 vaut 0\n"
+    "  12       nom de base des sorties <sortie> (10 si 9 ne vaut pas 0 ; TAVsortie par\n"
+    "           defaut)\n"
+    "\n"
+    "Fichier de zone : h k l I Poisson(I) x Sig(bg) g x spot-x spot-y par ligne ; ';' commence\n"
+    "un commentaire. Fichiers ecrits : <zone>.hkl (chaque zone preparee), <sortie>.txt et\n"
+    "<sortie>g.txt (rapports des facteurs d'intensite et de g), <sortie>.hkl (les reflexions\n"
+    "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
+    "h k l I sigI g, lues par cellsolve).\n"
+    "\n"
+    "Options :\n"
+    "  -h, --help   ce texte\n"
+    "  --version    la version\n"
+    "  --           termine les options : ce qui suit est une position\n"
+    "\n"
+    "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -91,8 +129,34 @@ const Messages french = {
     "reflexions independantes : %d\n",
     /* class_prefix */ "Symetrie: ",
 
+    /* glimits_not_number */
+    "'%s' n'est pas un nombre : les limites en g restent 0 et 100.\n",
+    /* gmax_not_number */ "'%s' n'est pas un nombre : gmax reste 100.\n",
+    /* zone_fields */ "h k l et huit nombres",
+    /* value_too_wide */
+    "%s:%ld: une valeur est trop grande pour sa colonne, enregistrement ignore\n",
+    /* zero_pixels */ "",
+    /* prepared_clash */ "erreur : preparer les zones ecraserait %s (%s)",
+    /* clash_list */ "le fichier liste",
+    /* clash_zone */ "le fichier de zone %s",
+    /* linear_word */ "lineaire",
+    /* g_word */ "g",
+    /* factor_kept_one */
+    "attention : aucune comparaison de paires ne determine le facteur d'echelle %s de la zone "
+    "%d (%s) : il reste a 1\n",
+    /* factor_not_tied */
+    "attention : la zone %d (%s) n'a aucune reflexion retenue en commun avec la zone 1, meme "
+    "par d'autres zones : son facteur d'echelle %s n'est pas lie a la zone 1\n",
+    /* zone_left_out */ "attention : %s ne peut pas etre lu ; la zone %zu est laissee de cote\n",
+    /* scaled_too_large */
+    "attention : %s : la reflexion %d %d %d mise a l'echelle est trop grande pour etre un "
+    "nombre ; laissee de cote\n",
+    /* merged_too_large */
+    "attention : la reflexion fusionnee %d %d %d est trop grande pour etre un nombre ; absente "
+    "de %s\n",
+
     /* calibration_pixels */ 2048,
     /* condition_trace */ "cond vaut : %d\n",
 };
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -1,11 +1,10 @@
-#include "pair_compare.hpp"
+#include "merge/pair_compare.hpp"
 
-#include <cerrno>
 #include <cmath>
 
-#include "text.hpp"
+#include "common/text.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 std::vector<Retained> common_reflections(const IndexedReflections& first,
                                          const IndexedReflections& second, PairKind kind,
@@ -80,15 +79,14 @@ void write_verdict(OutFile& report, const PairTexts& t, Verdict v, const std::st
     report.printf("%s\n\n\n", line.c_str());
 }
 
-}  // namespace
-
 std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
                                    const std::string& first, const std::string& second,
                                    double sigma, OutFile& report) {
-    const IndexedReflections* a = files.get(first);
-    const IndexedReflections* b = a ? files.get(second) : nullptr;
+    int reason = 0;
+    const IndexedReflections* a = files.get(first, reason);
+    const IndexedReflections* b = a ? files.get(second, reason) : nullptr;
     if (!a || !b) {
-        file_error(s.term, a ? second : first, errno, kCannotOpen);
+        file_error(s.term, a ? second : first, reason, kCannotOpen);
         return std::nullopt;
     }
     const bool intensities = kind == PairKind::intensities;
@@ -136,4 +134,16 @@ std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairK
     return value;
 }
 
-}  // namespace ped
+}  // namespace
+
+std::optional<double> scaling(const Session& s, PreparedFiles& files, const std::string& first,
+                              const std::string& second, double sigma, OutFile& report) {
+    return compare_pair(s, files, PairKind::intensities, first, second, sigma, report);
+}
+
+std::optional<double> scaling2(const Session& s, PreparedFiles& files, const std::string& first,
+                               const std::string& second, double sigma, OutFile& report_g) {
+    return compare_pair(s, files, PairKind::g, first, second, sigma, report_g);
+}
+
+}  // namespace ped::merge

@@ -1,18 +1,16 @@
-// Comparison of two prepared files on their common reflections (the same h k l in both):
-// `scaling` on intensities (the weighted mean of I(second)/I(first)), `scaling2` on g (the mean
-// of g(second)/g(first)). Each echoes the retained reflections on the console and writes its
-// statistics and a verdict (GOOD, AVERAGE, NO GOOD) into its report.
+// Comparison of two prepared files on their common reflections (the same h k l in both), with
+// statistics and a verdict (GOOD, AVERAGE, NO GOOD).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "outfile.hpp"
-#include "prepared_file.hpp"
-#include "session.hpp"
+#include "common/outfile.hpp"
+#include "merge/prepared_file.hpp"
+#include "merge/session.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 enum class PairKind { intensities, g };
 
@@ -41,22 +39,18 @@ struct PairStatistics {
 // Statistics of a non-empty list of retained reflections.
 PairStatistics pair_statistics(const std::vector<Retained>& kept, PairKind kind);
 
-// The whole comparison of two prepared files. The result has no value when a file cannot be
-// read, when no common reflection is retained, or when the result is not finite.
-std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
-                                   const std::string& first, const std::string& second,
-                                   double sigma, OutFile& report);
+// The comparisons of two prepared files, on intensities (`scaling`: the weighted mean of
+// I(second)/I(first)) and on g (`scaling2`: the mean of g(second)/g(first)). Each echoes the
+// retained reflections on the console and writes its statistics and verdict into its report.
+// The result has no value when a file cannot be read, when no common reflection is retained,
+// or when the result is not finite.
+using PairComparison = std::optional<double> (*)(const Session& s, PreparedFiles& files,
+                                                 const std::string& first,
+                                                 const std::string& second, double sigma,
+                                                 OutFile& report);
+std::optional<double> scaling(const Session& s, PreparedFiles& files, const std::string& first,
+                              const std::string& second, double sigma, OutFile& report);
+std::optional<double> scaling2(const Session& s, PreparedFiles& files, const std::string& first,
+                               const std::string& second, double sigma, OutFile& report_g);
 
-inline std::optional<double> scaling(const Session& s, PreparedFiles& files,
-                                     const std::string& first, const std::string& second,
-                                     double sigma, OutFile& report) {
-    return compare_pair(s, files, PairKind::intensities, first, second, sigma, report);
-}
-
-inline std::optional<double> scaling2(const Session& s, PreparedFiles& files,
-                                      const std::string& first, const std::string& second,
-                                      double sigma, OutFile& report_g) {
-    return compare_pair(s, files, PairKind::g, first, second, sigma, report_g);
-}
-
-}  // namespace ped
+}  // namespace ped::merge

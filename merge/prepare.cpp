@@ -1,16 +1,16 @@
-#include "prepare.hpp"
+#include "merge/prepare.hpp"
 
 #include <cerrno>
 #include <cmath>
 #include <map>
 #include <tuple>
 
-#include "constants.hpp"
-#include "exchange_sort.hpp"
-#include "extinction.hpp"
-#include "outfile.hpp"
+#include "common/constants.hpp"
+#include "common/outfile.hpp"
+#include "merge/exchange_sort.hpp"
+#include "merge/extinction.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 double lorentz_radius(double voltage_kv, double angle_deg) {
     const double vv = voltage_kv * 1000;
@@ -39,7 +39,7 @@ struct Work {
 // Absorbed records are not written; a record that absorbed nothing is not written either.
 // Partners are found through their index, with the sums taken in the same order as a walk
 // over the whole list would take them.
-std::vector<Reflection> friedel_merge(const std::vector<Work>& w, double length_per_pixel) {
+std::vector<Reflection> merge_friedel_mates(const std::vector<Work>& w, double length_per_pixel) {
     using Key = std::tuple<long long, long long, long long>;
     std::map<Key, std::vector<size_t>> mates;
     for (size_t i = 0; i < w.size(); ++i) {
@@ -105,14 +105,14 @@ std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const Prep
     for (const ZoneRecord& r : records) g.push_back(r.v[kG]);
     apply_order(records, exchange_sort_order(g));
 
-    const double radius = o.lorentz == 0 ? lorentz_radius(o.voltage, o.angle) : 0;
+    const double radius = o.lorentz ? lorentz_radius(o.voltage, o.angle) : 0;
     std::vector<Work> w;
     w.reserve(records.size());
     for (const ZoneRecord& r : records) {
-        Work x{r, o.error_choice == 0 ? r.v[kPoisson] : r.v[kSigBg]};
+        Work x{r, o.poisson_error ? r.v[kPoisson] : r.v[kSigBg]};
         // Raising to 1 comes before the correction, so such a record carries the factor.
-        if (o.negatives == 0 && x.r.v[kI] <= 0) x.r.v[kI] = 1;
-        if (o.lorentz == 0) {
+        if (o.negatives_to_one && x.r.v[kI] <= 0) x.r.v[kI] = 1;
+        if (o.lorentz) {
             const double factor = lorentz_factor(r.v[kG], radius);
             x.r.v[kI] *= factor;
             x.sigma *= factor;
@@ -121,13 +121,13 @@ std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const Prep
     }
 
     std::vector<Reflection> out;
-    if (o.friedel != 0) {
+    if (!o.friedel_merge) {
         for (const Work& x : w) {
             const Reflection r{x.r.h, x.r.k, x.r.l, x.r.v[kI], x.sigma, x.r.v[kG]};
             if (inside(o, r)) out.push_back(r);
         }
     } else {
-        for (const Reflection& r : friedel_merge(w, length_per_pixel))
+        for (const Reflection& r : merge_friedel_mates(w, length_per_pixel))
             if (inside(o, r)) out.push_back(r);
     }
     return out;
@@ -143,25 +143,26 @@ double ask_calibration(const Session& s) {
         double pixels, length;
         ask_two_doubles(s.term, s.msg.ask_calibration, pixels, length);
         if (pixels != 0) return length / pixels;
-        std::fputs("A distance of 0 pixels gives no calibration; please answer again.\n",
-                   s.term.diag);
+        say(s.term, "%s", s.msg.zero_pixels);
     }
 }
 
 }  // namespace
 
-int transfor2(const Session& s, const std::string& zone, const std::string& prepared,
-              const PrepareOptions& o) {
+void transfor2(const Session& s, const std::string& zone, const std::string& prepared,
+               const PrepareOptions& o) {
     std::vector<ZoneRecord> records;
-    const bool read = exti(s, zone, o.space_group, records);
+    exti(s, zone, o.space_group, records);
 
     OutFile out;
-    if (!out.open(prepared)) return file_error(s.term, prepared, errno, kCannotOpen);
-    const double length_per_pixel = o.friedel == 0 ? ask_calibration(s) : 0;
+    if (!out.open(prepared)) {
+        file_error(s.term, prepared, errno, kCannotOpen);
+        return;
+    }
+    const double length_per_pixel = o.friedel_merge ? ask_calibration(s) : 0;
     for (const Reflection& r : prepare_zone(std::move(records), o, length_per_pixel))
         out.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
-    if (!close_checked(s.term, out, kCannotWrite)) return kIncompleteWrite;
-    return read ? 0 : -1;
+    close_or_fail(s.term, out, s.term.lang.cannot_write);
 }
 
-}  // namespace ped
+}  // namespace ped::merge

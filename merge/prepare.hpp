@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "reflection.hpp"
-#include "session.hpp"
-#include "zone_file.hpp"
+#include "common/reflection.hpp"
+#include "merge/session.hpp"
+#include "merge/zone_file.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 struct PrepareOptions {
-    double gmin = 0, gmax = 100;
-    int lorentz = 1;                // 0: apply the Lorentz correction
-    double voltage = 0, angle = 0;  // kV and degrees, used when lorentz is 0
-    int error_choice = 0;           // 0: Poisson(I), otherwise Sig(bg)
-    int negatives = 0;              // 0: non-positive intensities become 1
-    int friedel = 1;                // 0: merge Friedel mates
+    double gmin = 0, gmax = 100;    // only gmin < g < gmax is kept
+    bool lorentz = false;           // apply the Lorentz correction
+    double voltage = 0, angle = 0;  // kV and degrees, used with the Lorentz correction
+    bool poisson_error = true;      // the Poisson(I) column is the error, else Sig(bg)
+    bool negatives_to_one = true;   // intensities of 0 or below become 1, else are dropped
+    bool friedel_merge = false;     // merge Friedel mates
     int space_group = 1;
 };
 
@@ -32,12 +32,11 @@ double lorentz_factor(double g, double radius);
 std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
                                      double length_per_pixel);
 
-// Prepares one zone: filter, calibration question (Friedel merge), prepared file.
-// Returns -1 when the zone file cannot be read or the prepared file cannot be created (the
-// run goes on without the zone), and kIncompleteWrite when the prepared file could not be
-// written completely (the run cannot go on). Every failure is reported through `error`.
-inline constexpr int kIncompleteWrite = -2;
-int transfor2(const Session& s, const std::string& zone, const std::string& prepared,
-              const PrepareOptions& o);
+// Prepares one zone: filter, calibration question (Friedel merge), prepared file. A zone file
+// that cannot be read, or a prepared file that cannot be created, is reported through `error`
+// and the run goes on without the zone; a prepared file that cannot be written completely is
+// fatal.
+void transfor2(const Session& s, const std::string& zone, const std::string& prepared,
+               const PrepareOptions& o);
 
-}  // namespace ped
+}  // namespace ped::merge

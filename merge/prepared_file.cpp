@@ -1,49 +1,11 @@
-#include "prepared_file.hpp"
+#include "merge/prepared_file.hpp"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <numeric>
 #include <tuple>
 
-#include "text.hpp"
-
-namespace ped {
-
-bool parse_reflection(const std::string& line, Reflection& r) {
-    int hkl[3];
-    double values[3];
-    if (!scan_record(line, hkl, 3, values, 3)) return false;
-    r = {hkl[0], hkl[1], hkl[2], values[0], values[1], values[2]};
-    return true;
-}
-
-bool read_reflection_records(std::FILE* file, const std::string& name, std::FILE* diag,
-                             std::vector<Reflection>& out) {
-    std::string line;
-    long number = 0;
-    Reflection r;
-    while (read_line(file, line)) {
-        ++number;
-        if (is_blank(line)) continue;
-        if (parse_reflection(line, r))
-            out.push_back(r);
-        else
-            std::fprintf(diag, "%s:%ld: not a record (h k l I sigI g), skipped\n", name.c_str(),
-                         number);
-    }
-    return std::ferror(file) == 0;
-}
-
-bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    const bool read = read_reflection_records(file, path, diag, out);
-    const int reason = errno;
-    std::fclose(file);
-    errno = reason;
-    return read;
-}
+namespace ped::merge {
 
 namespace {
 
@@ -94,17 +56,16 @@ std::pair<const unsigned*, const unsigned*> IndexedReflections::find(int h, int 
     return {nullptr, nullptr};
 }
 
-const IndexedReflections* PreparedFiles::get(const std::string& path) {
+const IndexedReflections* PreparedFiles::get(const std::string& path, int& reason) {
     auto found = files_.find(path);
     if (found == files_.end()) {
-        Entry entry{false, 0, {}};
-        entry.readable = read_reflections(path, diag_, entry.data.records);
-        entry.error = entry.readable ? 0 : errno;
+        Entry entry{0, {}};
+        entry.reason = read_reflections(path, t_, entry.data.records);
         entry.data.build_index();
         found = files_.emplace(path, std::move(entry)).first;
     }
-    errno = found->second.error;
-    return found->second.readable ? &found->second.data : nullptr;
+    reason = found->second.reason;
+    return reason == 0 ? &found->second.data : nullptr;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -1,6 +1,5 @@
-// Reading back the files of reflections the tool writes (prepared, scaled and merged files:
-// h k l I sigI g per line). Each prepared file is read once per run and kept, however many
-// comparisons use it.
+// The prepared files read back: each is read once per run and kept, indexed by h k l, however
+// many comparisons use it.
 #pragma once
 
 #include <cstdio>
@@ -8,22 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "reflection.hpp"
+#include "common/reflection.hpp"
+#include "common/terminal.hpp"
 
-namespace ped {
-
-// Parses "h k l I sigI g": three integers and three finite reals (further words ignored),
-// read one after another, so that values touching in the fixed layout still read.
-bool parse_reflection(const std::string& line, Reflection& r);
-
-// Reads a whole file; blank lines are skipped, a line that is not a record is skipped with a
-// warning on `diag` naming the file and the line. False when the file cannot be opened or
-// read to its end (errno then tells why).
-bool read_reflections(const std::string& path, std::FILE* diag, std::vector<Reflection>& out);
-
-// The same from an open stream, `name` naming it in the warnings.
-bool read_reflection_records(std::FILE* file, const std::string& name, std::FILE* diag,
-                             std::vector<Reflection>& out);
+namespace ped::merge {
 
 // The records of one file with, for each index triple, where it stands in the file.
 class IndexedReflections {
@@ -48,18 +35,17 @@ class IndexedReflections {
 
 class PreparedFiles {
   public:
-    explicit PreparedFiles(std::FILE* diag) : diag_(diag) {}
-    // The records of the file, or null when it cannot be opened (errno then tells why).
-    const IndexedReflections* get(const std::string& path);
+    explicit PreparedFiles(const Terminal& t) : t_(t) {}
+    // The records of the file, or null when it cannot be read (`reason` then tells why).
+    const IndexedReflections* get(const std::string& path, int& reason);
 
   private:
     struct Entry {
-        bool readable;
-        int error;
+        int reason;  // 0 when the file was read
         IndexedReflections data;
     };
-    std::FILE* diag_;
+    const Terminal& t_;
     std::map<std::string, Entry> files_;
 };
 
-}  // namespace ped
+}  // namespace ped::merge

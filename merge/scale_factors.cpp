@@ -1,13 +1,13 @@
-#include "scale_factors.hpp"
+#include "merge/scale_factors.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "pair_compare.hpp"
-#include "text.hpp"
+#include "common/text.hpp"
+#include "merge/pair_compare.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 namespace {
 
@@ -28,18 +28,16 @@ std::vector<int> linked_groups(const PairTable& t) {
     return group;
 }
 
-}  // namespace
+using Table = std::vector<std::vector<double>>;
 
-FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message) {
+// S[i][j] = R[i][j] + R[j][i] and the normal matrix A: A[i][i] = d[i], the sum over j != i of
+// (1 + R[j][i]^2), A[i][j] = -S[i][j]. Pairs without a value are left out of every sum (a term
+// 1 stands for R[i][j] and R[j][i]^2 for R[j][i]).
+void normal_equations(const PairTable& t, Table& sum, Table& normal) {
     const int n = t.n;
-    const int dim = std::max(20, n);
     auto value = [&](int i, int j) { return t.at(i, j).value_or(0.0); };
-
-    // S[i][j] = R[i][j] + R[j][i]; d[i] = sum over j != i of (1 + R[j][i]^2), each term only
-    // for the pairs that have a value.
-    std::vector<std::vector<double>> sum(n, std::vector<double>(n, 0.0));
-    FactorSolution out;
-    out.normal.assign(n, std::vector<double>(n, 0.0));
+    sum.assign(n, std::vector<double>(n, 0.0));
+    normal.assign(n, std::vector<double>(n, 0.0));
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) sum[i][j] = value(i, j) + value(j, i);
     for (int i = 0; i < n; ++i) {
@@ -54,16 +52,21 @@ FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message)
             else if (back)
                 d = d + value(j, i) * value(j, i);
         }
-        for (int j = 0; j < n; ++j) out.normal[i][j] = j == i ? d : -sum[i][j];
+        for (int j = 0; j < n; ++j) normal[i][j] = j == i ? d : -sum[i][j];
     }
+}
 
-    // One reduced system per reference zone p, its factor fixed at 1, over the zones linked
-    // to p through pairs with a value (all zones when every zone is linked to the others):
-    // a zone sharing nothing would make every other system singular. Zones outside the
-    // group get no value from this solve.
-    const std::vector<int> group = linked_groups(t);
-    out.k.assign(n, std::vector<double>(n, std::numeric_limits<double>::quiet_NaN()));
-    std::vector<bool> finite(static_cast<size_t>(n));
+// One reduced system per reference zone p, its factor fixed at 1, over the zones linked to p
+// through pairs with a value (all zones when every zone is linked to the others): a zone that
+// shares nothing would make every other system singular. Row p of the result holds the
+// factors solved with reference p (not a number for the zones outside p's group); `finite[p]`
+// tells whether the whole solve gave numbers.
+Table solve_per_reference(const Table& normal, const Table& sum, const std::vector<int>& group,
+                          const char* zero_pivot_message, std::vector<bool>& finite) {
+    const int n = static_cast<int>(normal.size());
+    const int dim = std::max(20, n);
+    Table k(n, std::vector<double>(n, std::numeric_limits<double>::quiet_NaN()));
+    finite.assign(static_cast<size_t>(n), true);
     for (int p = 0; p < n; ++p) {
         std::vector<int> members;  // the reduced system's zones, in zone order
         for (int c = 0; c < n; ++c)
@@ -72,20 +75,26 @@ FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message)
         Matrix b(dim);
         std::vector<double> rhs(static_cast<size_t>(dim), 0.0);
         for (int u = 0; u < m; ++u) {
-            for (int w = 0; w < m; ++w) b(u, w) = out.normal[members[u]][members[w]];
+            for (int w = 0; w < m; ++w) b(u, w) = normal[members[u]][members[w]];
             rhs[u] = sum[p][members[u]];
         }
         inversemat(b, m, zero_pivot_message);
         produitmat(b, rhs, m);
-        out.k[p][p] = 1;
-        finite[p] = true;
+        k[p][p] = 1;
         for (int u = 0; u < m; ++u) {
-            out.k[p][members[u]] = rhs[u];
+            k[p][members[u]] = rhs[u];
             if (!std::isfinite(rhs[u])) finite[p] = false;
         }
     }
+    return k;
+}
 
-    // Averages over the solves that determine each zone.
+// Each zone's factor: the mean of its values over the finite solves of its group, divided by
+// zone 1's mean. A zone that no solve but its own determines keeps 1 (`kept_one`); a zone of
+// another group than zone 1's is not tied to it (`not_tied`).
+void average_factors(const Table& k, const std::vector<bool>& finite, const std::vector<int>& group,
+                     FactorSolution& out) {
+    const int n = static_cast<int>(k.size());
     std::vector<double> raw(static_cast<size_t>(n), 1.0);
     std::vector<bool> determined(static_cast<size_t>(n), false);
     for (int c = 0; c < n; ++c) {
@@ -93,7 +102,7 @@ FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message)
         int count = 0;
         for (int p = 0; p < n; ++p) {
             if (!finite[p] || group[p] != group[c]) continue;
-            total += out.k[p][c];
+            total += k[p][c];
             ++count;
             if (p != c) determined[c] = true;
         }
@@ -111,12 +120,28 @@ FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message)
         }
     }
     if (n > 0) out.factors[0] = 1;
+}
 
-    out.normalised = out.k;
-    for (auto& row : out.normalised) {
+// Each row divided by its first value.
+Table normalised_rows(Table rows) {
+    for (auto& row : rows) {
         const double head = row[0];
         for (double& x : row) x = x / head;
     }
+    return rows;
+}
+
+}  // namespace
+
+FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message) {
+    FactorSolution out;
+    Table sum;
+    normal_equations(t, sum, out.normal);
+    const std::vector<int> group = linked_groups(t);
+    std::vector<bool> finite;
+    out.k = solve_per_reference(out.normal, sum, group, zero_pivot_message, finite);
+    average_factors(out.k, finite, group, out);
+    out.normalised = normalised_rows(out.k);
     return out;
 }
 
@@ -140,28 +165,19 @@ std::vector<std::vector<double>> values_of(const PairTable& t) {
 }
 
 PairTable compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
-                      double sigma, OutFile& report, PairKind kind) {
+                      double sigma, OutFile& report, PairComparison compare) {
     const int n = static_cast<int>(zones.size());
     PairTable table(n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            table.at(i, j) =
-                compare_pair(s, files, kind, zones[i].prepared, zones[j].prepared, sigma, report);
+            table.at(i, j) = compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report);
     return table;
 }
 
 void warn(const Session& s, const std::vector<Zone>& zones, const FactorSolution& f,
           const char* what) {
-    for (int c : f.kept_one)
-        std::fprintf(s.term.diag,
-                     "warning: no pair comparison determines the %s scale factor of zone %d (%s): "
-                     "it keeps the factor 1\n",
-                     what, c + 1, zones[c].name.c_str());
-    for (int c : f.not_tied)
-        std::fprintf(s.term.diag,
-                     "warning: zone %d (%s) shares no retained reflection, even through other "
-                     "zones, with zone 1: its %s scale factor is not tied to zone 1\n",
-                     c + 1, zones[c].name.c_str(), what);
+    for (int c : f.kept_one) say(s.term, s.msg.factor_kept_one, what, c + 1, zones[c].name.c_str());
+    for (int c : f.not_tied) say(s.term, s.msg.factor_not_tied, c + 1, zones[c].name.c_str(), what);
 }
 
 }  // namespace
@@ -170,8 +186,8 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g) {
     std::FILE* out = s.term.out;
-    const PairTable r = compare_all(s, files, zones, sigma, report, PairKind::intensities);
-    const PairTable g = compare_all(s, files, zones, sigma, report_g, PairKind::g);
+    const PairTable r = compare_all(s, files, zones, sigma, report, scaling);
+    const PairTable g = compare_all(s, files, zones, sigma, report_g, scaling2);
 
     const std::string r_text = table_text(values_of(r), "%lf\t");
     std::fputs(r_text.c_str(), out);
@@ -202,9 +218,9 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
     report.write(table_text(lin.normalised, "%lf  "));
     report_g.write(table_text(gs.normalised, "%lf  "));
 
-    warn(s, zones, lin, "linear");
-    warn(s, zones, gs, "g");
+    warn(s, zones, lin, s.msg.linear_word);
+    warn(s, zones, gs, s.msg.g_word);
     return {lin.factors, gs.factors};
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "matrix.hpp"
-#include "outfile.hpp"
-#include "prepared_file.hpp"
-#include "session.hpp"
-#include "zone_list.hpp"
+#include "common/matrix.hpp"
+#include "common/outfile.hpp"
+#include "merge/prepared_file.hpp"
+#include "merge/session.hpp"
+#include "merge/zone_list.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 // Values of the n x n ordered pairs, row i against column j; a pair may have no value.
 struct PairTable {
@@ -52,4 +52,4 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g);
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -1,14 +1,14 @@
 // What the stages of the merge tool share: the terminal and the catalogue of this build.
 #pragma once
 
-#include "messages.hpp"
-#include "terminal.hpp"
+#include "common/terminal.hpp"
+#include "merge/messages.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 struct Session {
     const Terminal& term;
     const Messages& msg;
 };
 
-}  // namespace ped
+}  // namespace ped::merge

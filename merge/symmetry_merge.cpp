@@ -1,12 +1,12 @@
-#include "symmetry_merge.hpp"
+#include "merge/symmetry_merge.hpp"
 
 #include <cmath>
 #include <map>
 
-#include "exchange_sort.hpp"
-#include "laue.hpp"
+#include "merge/exchange_sort.hpp"
+#include "merge/laue.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 void trier(std::vector<Reflection>& reflections) {
     std::vector<double> g;
@@ -55,4 +55,4 @@ MergeResult merge_equivalents(const std::vector<Reflection>& list, int code) {
     return out;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "reflection.hpp"
+#include "common/reflection.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 struct MergeResult {
     std::vector<Reflection> merged;   // sorted by mean g
@@ -22,4 +22,4 @@ MergeResult merge_equivalents(const std::vector<Reflection>& list, int code);
 // Sorts the reflections by g with the exchange sort (its order of equal g included).
 void trier(std::vector<Reflection>& reflections);
 
-}  // namespace ped
+}  // namespace ped::merge

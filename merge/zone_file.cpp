@@ -1,12 +1,12 @@
-#include "zone_file.hpp"
+#include "merge/zone_file.hpp"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
-#include "text.hpp"
+#include "common/records.hpp"
+#include "common/text.hpp"
 
-namespace ped {
+namespace ped::merge {
 
 std::string zone_line(const ZoneRecord& r) {
     return strprintf(kZoneLayout, r.h, r.k, r.l, r.v[0], r.v[1], r.v[2], r.v[3], r.v[4], r.v[5],
@@ -66,36 +66,31 @@ bool fits_zone_layout(const ZoneRecord& r) {
     return true;
 }
 
-bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag,
-                       std::vector<ZoneRecord>& records) {
-    std::string line;
-    long number = 0;
-    while (read_line(file, line)) {
-        ++number;
-        if (!line.empty() && line[0] == ';') continue;
-        if (is_blank(line)) continue;
+namespace {
+
+LineHandler collect(const Session& s, const std::string& name, std::vector<ZoneRecord>& records) {
+    return [&s, &name, &records](const std::string& line, long number) {
+        if (line[0] == ';') return true;
         ZoneRecord r;
         if (!parse_zone_record(line, r))
-            std::fprintf(diag,
-                         "%s:%ld: not a reflection record (h k l and eight numbers), skipped\n",
-                         name.c_str(), number);
+            warn_skipped(s.term, name, number, s.msg.zone_fields);
         else if (!fits_zone_layout(r))
-            std::fprintf(diag, "%s:%ld: a value is too large for its column, record skipped\n",
-                         name.c_str(), number);
+            say(s.term, s.msg.value_too_wide, name.c_str(), number);
         else
             records.push_back(r);
-    }
-    return std::ferror(file) == 0;
+        return true;
+    };
 }
 
-bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    const bool read = read_zone_records(file, path, diag, records);
-    const int reason = errno;
-    std::fclose(file);
-    errno = reason;
-    return read;
+}  // namespace
+
+int read_zone_file(const Session& s, std::FILE* file, const std::string& name,
+                   std::vector<ZoneRecord>& records) {
+    return read_lines(file, collect(s, name, records));
 }
 
-}  // namespace ped
+int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records) {
+    return read_lines(path, collect(s, path, records));
+}
+
+}  // namespace ped::merge

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace ped {
+#include "merge/session.hpp"
+
+namespace ped::merge {
 
 struct ZoneRecord {
     int h = 0, k = 0, l = 0;
@@ -42,13 +44,12 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r);
 bool fits_zone_layout(const ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
-// record, or whose values do not fit their columns, is skipped with a warning on `diag` naming
-// the file and the line. False when the
-// file cannot be opened or read to its end (errno then tells why).
-bool read_zone_file(const std::string& path, std::FILE* diag, std::vector<ZoneRecord>& records);
+// record, or whose values do not fit their columns, is skipped with a warning naming the file
+// and the line. Returns 0, or the system's reason why the file could not be opened or read.
+int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records);
 
 // The same from an open stream, `name` naming it in the warnings.
-bool read_zone_records(std::FILE* file, const std::string& name, std::FILE* diag,
-                       std::vector<ZoneRecord>& records);
+int read_zone_file(const Session& s, std::FILE* file, const std::string& name,
+                   std::vector<ZoneRecord>& records);
 
-}  // namespace ped
+}  // namespace ped::merge

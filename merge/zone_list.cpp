@@ -1,41 +1,47 @@
-#include "zone_list.hpp"
+#include "merge/zone_list.hpp"
 
-#include <cerrno>
-#include <cstdio>
+#include "common/files.hpp"
+#include "common/records.hpp"
+#include "common/text.hpp"
 
-#include "files.hpp"
-#include "text.hpp"
+namespace ped::merge {
 
-namespace ped {
+namespace {
 
-bool read_zone_names(std::FILE* file, std::vector<Zone>& zones) {
-    std::string line;
-    while (read_line(file, line)) {
-        const std::vector<std::string> words = split_ws(line);
-        if (words.empty()) continue;
-        zones.push_back({words[0], words[0] + ".hkl"});
-    }
-    return std::ferror(file) == 0;
+LineHandler add_zone(std::vector<Zone>& zones) {
+    return [&zones](const std::string& line, long) {
+        const std::string name = split_ws(line)[0];
+        zones.push_back({name, name + ".hkl"});
+        return true;
+    };
 }
 
-bool read_zone_list(const std::string& path, std::vector<Zone>& zones) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    const bool read = read_zone_names(file, zones);
-    const int reason = errno;
-    std::fclose(file);
-    errno = reason;
-    return read;
+}  // namespace
+
+int read_zone_list(std::FILE* file, std::vector<Zone>& zones) {
+    return read_lines(file, add_zone(zones));
 }
 
-std::string prepared_file_clash(const std::string& list, const std::vector<Zone>& zones) {
+int read_zone_list(const std::string& path, std::vector<Zone>& zones) {
+    return read_lines(path, add_zone(zones));
+}
+
+bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,
+                         PreparedClash& clash) {
+    std::vector<std::string> zone_files;
+    for (const Zone& z : zones) zone_files.push_back(z.name);
     for (const Zone& z : zones) {
-        if (same_file(z.prepared, list)) return z.prepared + " (the list file)";
-        for (const Zone& input : zones)
-            if (same_file(z.prepared, input.name))
-                return z.prepared + " (zone file " + input.name + ")";
+        if (same_file(z.prepared, list)) {
+            clash = {z.prepared, list, true};
+            return true;
+        }
+        const std::string input = replaced_input({z.prepared}, zone_files);
+        if (!input.empty()) {
+            clash = {z.prepared, input, false};
+            return true;
+        }
     }
-    return "";
+    return false;
 }
 
-}  // namespace ped
+}  // namespace ped::merge

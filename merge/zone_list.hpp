@@ -6,21 +6,25 @@
 #include <string>
 #include <vector>
 
-namespace ped {
+namespace ped::merge {
 
 struct Zone {
     std::string name;      // the zone file
     std::string prepared;  // name + ".hkl"
 };
 
-// False when the list file cannot be opened or read to its end (errno then tells why).
-bool read_zone_list(const std::string& path, std::vector<Zone>& zones);
+// Reads the zones of a list file. Returns 0, or the system's reason why the file could not be
+// opened or read.
+int read_zone_list(const std::string& path, std::vector<Zone>& zones);
+int read_zone_list(std::FILE* file, std::vector<Zone>& zones);
 
-// The same from an open stream.
-bool read_zone_names(std::FILE* file, std::vector<Zone>& zones);
+// The prepared file that would replace the list file or a zone file, and which input it would
+// replace (`list` true for the list file): false when there is none.
+struct PreparedClash {
+    std::string prepared, input;
+    bool list = false;
+};
+bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,
+                         PreparedClash& clash);
 
-// A prepared file that would overwrite the list file or a zone file, as "prepared (input)",
-// or "" when there is none.
-std::string prepared_file_clash(const std::string& list, const std::vector<Zone>& zones);
-
-}  // namespace ped
+}  // namespace ped::merge

@@ -5,8 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "text.hpp"
 
 namespace ped {
 namespace {

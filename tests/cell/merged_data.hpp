@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "text.hpp"
+#include "common/text.hpp"
 
 namespace ped::cell::test {
 

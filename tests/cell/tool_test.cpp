@@ -333,8 +333,8 @@ TEST(CellTool, LinesThatAreNotRecords) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Il y a 122 reflexions\n\n"), std::string::npos);
     EXPECT_EQ(r.err,
-              "m.hkl:123: pas un enregistrement h k l I sigI g, ligne ignoree\n"
-              "m.hkl:125: pas un enregistrement h k l I sigI g, ligne ignoree\n");
+              "m.hkl:123: pas un enregistrement (h k l I sigI g), ligne ignoree\n"
+              "m.hkl:125: pas un enregistrement (h k l I sigI g), ligne ignoree\n");
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST(Console, PauseReadsNothingWhenNotATerminal) {
 }
 
 TEST(Error, WritesHeaderMessageAndReturnsMinusOne) {
-    FakeTerminal t("", "GROS BUG dans %s \n");
+    FakeTerminal t("", french);
     EXPECT_EQ(error(t.term(), "error: cannot open file"), -1);
     EXPECT_EQ(error(t.term(), nullptr), -1);
     EXPECT_EQ(t.out(), "GROS BUG dans prog \nerror: cannot open file\nGROS BUG dans prog \n");

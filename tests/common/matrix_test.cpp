@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/matrix.hpp"
 #include "harness.hpp"
-#include "matrix.hpp"
 
 namespace ped {
 namespace {

@@ -3,10 +3,11 @@
 
 #include <climits>
 
-#include "files.hpp"
+#include "common/files.hpp"
+#include "common/outfile.hpp"
+#include "common/records.hpp"
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "outfile.hpp"
-#include "text.hpp"
 
 namespace ped {
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "console.hpp"
+#include "common/console.hpp"
+#include "common/terminal.hpp"
+#include "common/text.hpp"
 #include "fuzz_input.hpp"
-#include "terminal.hpp"
-#include "text.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* in = fuzz::as_stream(data + ops, size - ops);
     if (!in) return 0;
     Console console(in);
-    const Terminal t{console, fuzz::sink(), fuzz::sink(), "fuzz", "ERROR in %s \n"};
+    const Terminal t{console, fuzz::sink(), fuzz::sink(), "fuzz", english};
     try {
         // Every read takes at least one character, so a few rounds more than the input is long
         // reach its end; the pause alone reads nothing.

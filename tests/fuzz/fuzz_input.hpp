@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/terminal.hpp"
+
 namespace ped::fuzz {
 
 // The fuzzer's bytes as a read-only stream (null for an empty input on old C libraries).
@@ -18,6 +20,13 @@ inline std::FILE* as_stream(const std::uint8_t* data, std::size_t size) {
 inline std::FILE* sink() {
     static std::FILE* null = std::fopen("/dev/null", "wb");
     return null;
+}
+
+// A terminal that reads nothing and whose output goes nowhere, for the readers' warnings.
+inline const Terminal& quiet_terminal() {
+    static Console console(std::fopen("/dev/null", "rb"));
+    static const Terminal t{console, sink(), sink(), "fuzz", english};
+    return t;
 }
 
 // Stops the fuzzer on a broken promise (a value that must be finite, say).

@@ -2,16 +2,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/text.hpp"
 #include "fuzz_input.hpp"
-#include "text.hpp"
-#include "zone_list.hpp"
+#include "merge/zone_list.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
+    using namespace ped::merge;
     std::FILE* in = fuzz::as_stream(data, size);
     if (!in) return 0;
     std::vector<Zone> zones;
-    read_zone_names(in, zones);
+    read_zone_list(in, zones);
     std::fclose(in);
     for (const Zone& z : zones) {
         fuzz::require(!z.name.empty());

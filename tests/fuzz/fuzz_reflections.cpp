@@ -2,21 +2,23 @@
 // a file against itself, the statistics and the symmetry merging under every Laue class; and
 // the cell tool's reader with a fit of every crystal system.
 #include <cstdint>
+#include <limits>
 #include <vector>
 
-#include "fit.hpp"
+#include "cell/fit.hpp"
+#include "cell/selection.hpp"
 #include "fuzz_input.hpp"
-#include "pair_compare.hpp"
-#include "prepared_file.hpp"
-#include "reflections.hpp"
-#include "symmetry_merge.hpp"
+#include "merge/pair_compare.hpp"
+#include "merge/prepared_file.hpp"
+#include "merge/symmetry_merge.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
+    using namespace ped::merge;
     std::FILE* in = fuzz::as_stream(data, size);
     if (!in) return 0;
     IndexedReflections file;
-    read_reflection_records(in, "fuzz", fuzz::sink(), file.records);
+    read_reflections(in, "fuzz", fuzz::quiet_terminal(), file.records);
     file.build_index();
     for (const Reflection& r : file.records) {
         fuzz::require(is_finite(r));
@@ -35,13 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(members == file.records.size());
     fuzz::require(std::isfinite(m.rint));
 
-    std::rewind(in);
-    std::vector<cell::Reflection> cell_records;
-    cell::read_reflections(in, "fuzz", fuzz::sink(), cell_records);
     std::fclose(in);
-    if (!cell_records.empty()) {
-        std::vector<cell::Selected> set;
-        for (const cell::Reflection& r : cell_records) set.push_back({r.h, r.k, r.l, r.g});
+    std::vector<cell::Selected> set;
+    cell::select_window(file.records, std::numeric_limits<int>::min(), -1e300, 1e300, set);
+    if (!set.empty()) {
         for (int symmetry : {'c', 'q', 'o', 'h', 'm'}) {
             cell::CellFit fit;
             (void)cell::fit_window(set, symmetry, fuzz::sink(), fit);

@@ -3,18 +3,19 @@
 #include <cstdint>
 #include <vector>
 
-#include "conditions.hpp"
-#include "extinction.hpp"
 #include "fuzz_input.hpp"
-#include "prepare.hpp"
-#include "zone_file.hpp"
+#include "merge/conditions.hpp"
+#include "merge/extinction.hpp"
+#include "merge/prepare.hpp"
+#include "merge/zone_file.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
+    using namespace ped::merge;
     std::FILE* in = fuzz::as_stream(data, size);
     if (!in) return 0;
     std::vector<ZoneRecord> records;
-    read_zone_records(in, "fuzz", fuzz::sink(), records);
+    read_zone_file(Session{fuzz::quiet_terminal(), english_catalogue}, in, "fuzz", records);
     std::fclose(in);
 
     const unsigned choice = size > 0 ? data[0] : 0;
@@ -26,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     records = filter_extinctions(records, static_cast<int>(choice % 240), fuzz::sink(), nullptr);
 
     PrepareOptions o;
-    o.negatives = choice & 1;
-    o.error_choice = (choice >> 1) & 1;
-    o.friedel = (choice >> 2) & 1;
+    o.negatives_to_one = choice & 1;
+    o.poisson_error = (choice >> 1) & 1;
+    o.friedel_merge = (choice >> 2) & 1;
     o.lorentz = (choice >> 3) & 1;
     o.voltage = 200;
     o.angle = (choice >> 4) * 0.25;

@@ -3,10 +3,10 @@
 
 #include <limits>
 
-#include "grid.hpp"
-#include "text.hpp"
+#include "common/text.hpp"
+#include "map/grid.hpp"
 
-namespace ped {
+namespace ped::map {
 namespace {
 
 // The points of the two-row example as its point file reads back.
@@ -91,4 +91,4 @@ TEST(Grid, RenderMarksOnlyPointsInsideAndMarksWinOverTicks) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::map

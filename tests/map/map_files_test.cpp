@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "harness.hpp"
-#include "map_files.hpp"
+#include "map/map_files.hpp"
 
-namespace ped {
+namespace ped::map {
 namespace {
 
 template <typename Write>
@@ -47,4 +47,4 @@ TEST(MapFiles, TextAndPictureFromTheTopLineDown) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::map

@@ -2,15 +2,17 @@
 // file reads back.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <cmath>
 #include <random>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "point_file.hpp"
-#include "row_angles.hpp"
-#include "text.hpp"
+#include "map/point_file.hpp"
+#include "map/row_angles.hpp"
 
-namespace ped {
+namespace ped::map {
 namespace {
 
 std::string point_file_of(const std::vector<Row>& rows, int reference, int repetitions) {
@@ -65,13 +67,13 @@ TEST(PointFile, ReadsBackXAndYOfEveryLine) {
     test::TempDir d;
     test::write_file(d / "p", "0\t0\n1.5\t-2.25\t\t7.000000\r\n\njunk line\n3\n-4 5\n");
     std::vector<Point> points;
-    ASSERT_TRUE(read_point_file(d / "p", points));
+    ASSERT_EQ(read_point_file(d / "p", points), 0);
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[1].x, 1.5);
     EXPECT_EQ(points[1].y, -2.25);
     EXPECT_EQ(points[2].x, -4);
-    EXPECT_FALSE(read_point_file(d / "missing", points));
+    EXPECT_EQ(read_point_file(d / "missing", points), ENOENT);
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::map

@@ -1,29 +1,33 @@
 // Tilt file rows and their angles against the reference row.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <cmath>
 
-#include "constants.hpp"
+#include "common/constants.hpp"
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "row_angles.hpp"
-#include "text.hpp"
-#include "tilt_file.hpp"
+#include "map/row_angles.hpp"
+#include "map/tilt_file.hpp"
 
-namespace ped {
+namespace ped::map {
 namespace {
 
 TEST(TiltFile, RowsInOrderBlankLinesSkippedExtraWordsIgnored) {
     test::TempDir d;
     test::write_file(d / "t", "0 0 1.0\r\n\n  \t\n10 -5 2.5 row b\n-3e1 4 0.5\n");
     std::vector<Row> rows;
-    ASSERT_EQ(read_tilt_file(d / "t", rows).status, TiltRead::kOk);
+    const TiltRead read = read_tilt_file(d / "t", rows);
+    ASSERT_EQ(read.reason, 0);
+    ASSERT_EQ(read.bad_line, 0);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].tilt1, 10);
     EXPECT_EQ(rows[1].tilt2, -5);
     EXPECT_EQ(rows[1].spacing, 2.5);
     EXPECT_EQ(rows[2].tilt1, -30);
-    EXPECT_EQ(read_tilt_file(d / "none", rows).status, TiltRead::kCannotOpen);
-    EXPECT_EQ(read_tilt_file(d.path(), rows).status, TiltRead::kCannotOpen);  // a folder
+    EXPECT_EQ(read_tilt_file(d / "none", rows).reason, ENOENT);
+    EXPECT_EQ(read_tilt_file(d.path(), rows).reason, EISDIR);  // a folder
 }
 
 TEST(TiltFile, ALineWithoutThreeNumbersIsNamedByItsLineInTheFile) {
@@ -32,7 +36,7 @@ TEST(TiltFile, ALineWithoutThreeNumbersIsNamedByItsLineInTheFile) {
     for (const char* bad : {"0 0\n", "0 zero 1\n", "1 2 nan\n", "1,5 2 3\n"}) {
         test::write_file(d / "t", std::string("1 2 3\n\n") + bad + "4 5 6\n");
         const TiltRead r = read_tilt_file(d / "t", rows);
-        EXPECT_EQ(r.status, TiltRead::kBadLine) << bad;
+        EXPECT_EQ(r.reason, 0) << bad;
         EXPECT_EQ(r.bad_line, 3) << bad;
     }
 }
@@ -58,4 +62,4 @@ TEST(RowAngles, SignFollowsTheFirstTiltOnly) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::map

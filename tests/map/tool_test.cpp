@@ -5,10 +5,10 @@
 
 #include <cstdlib>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "text.hpp"
 
-namespace ped {
+namespace ped::map {
 namespace {
 
 using test::read_file;
@@ -208,7 +208,7 @@ TEST(MapTool, FaultsOfTheTiltFileAndOfTheAnswers) {
     r = run_tool(kTool, d.path(), {"rows.txt", "pts"}, "1\n");
     EXPECT_EQ(r.status, 255);
     EXPECT_EQ(r.out, kGreeting + kAskRef + kAskCount + kBug +
-                         "error: l'entree est terminee alors qu'une reponse etait attendue\n");
+                         "erreur : l'entree est finie alors qu'une reponse etait attendue\n");
 }
 
 TEST(MapTool, FilesThatCannotBeWritten) {
@@ -255,4 +255,4 @@ TEST(MapTool, OutputNeverReplacesTheTiltFile) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::map

@@ -4,11 +4,11 @@
 
 #include <sstream>
 
-#include "conditions.hpp"
-#include "extinction.hpp"
 #include "harness.hpp"
+#include "merge/conditions.hpp"
+#include "merge/extinction.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 struct Case {
@@ -240,4 +240,4 @@ TEST(Extinction, RemovedRecordsAreEchoedInTheZoneLayout) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -3,9 +3,9 @@
 
 #include <random>
 
-#include "exchange_sort.hpp"
+#include "merge/exchange_sort.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 TEST(ExchangeSort, EqualKeysFollowTheExchanges) {
@@ -49,4 +49,4 @@ TEST(ExchangeSort, MinusZeroEqualsZero) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -4,11 +4,11 @@
 
 #include <regex>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "messages.hpp"
-#include "text.hpp"
+#include "merge/messages.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 using test::read_file;
@@ -32,7 +32,7 @@ std::vector<std::string> conversions(const char* text) {
 
 TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
     const auto fields = [](const Messages& m) {
-        return std::vector<const char*>{m.error_header,
+        return std::vector<const char*>{m.language.error_header,
                                         m.ask_list,
                                         m.ask_glimits,
                                         m.ask_sigma,
@@ -75,17 +75,18 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.totals,
                                         m.class_prefix};
     };
-    const auto en = fields(english), fr = fields(french);
+    const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {
         EXPECT_EQ(conversions(en[i]), conversions(fr[i])) << en[i] << " / " << fr[i];
         EXPECT_STRNE(en[i], fr[i]) << en[i];
     }
     // The GOOD line names no zones in French.
-    EXPECT_TRUE(conversions(french.intensity_pairs.good).empty());
-    EXPECT_EQ(conversions(english.intensity_pairs.good), (std::vector<std::string>{"%s", "%s"}));
+    EXPECT_TRUE(conversions(french_catalogue.intensity_pairs.good).empty());
+    EXPECT_EQ(conversions(english_catalogue.intensity_pairs.good),
+              (std::vector<std::string>{"%s", "%s"}));
     // The calibration question asks one number in French, two in English.
-    EXPECT_EQ(french.calibration_pixels, 2048);
-    EXPECT_EQ(english.calibration_pixels, 0);
+    EXPECT_EQ(french_catalogue.calibration_pixels, 2048);
+    EXPECT_EQ(english_catalogue.calibration_pixels, 0);
 }
 
 TEST(French, AccentedBannerBytes) {
@@ -223,4 +224,4 @@ TEST(French, WholeRunSameNumbersOtherWords) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

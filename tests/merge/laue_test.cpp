@@ -5,9 +5,9 @@
 #include <random>
 #include <set>
 
-#include "laue.hpp"
+#include "merge/laue.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 TEST(Laue, ClassOfEverySpaceGroupNumber) {
@@ -97,4 +97,4 @@ TEST(Laue, EachClassIsAGroupOfTheRightOrder) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

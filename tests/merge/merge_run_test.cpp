@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "text.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 using test::read_file;
@@ -204,4 +204,4 @@ TEST(MergeRun, ZonesWithoutCommonReflectionsNeverPrintNotANumber) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -3,12 +3,12 @@
 
 #include <random>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "messages.hpp"
-#include "pair_compare.hpp"
-#include "text.hpp"
+#include "merge/messages.hpp"
+#include "merge/pair_compare.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 IndexedReflections indexed(const std::vector<Reflection>& rs) {
@@ -34,12 +34,13 @@ Outcome compare(PairKind kind, const std::vector<Reflection>& a, const std::vect
         test::write_file(d / name, text);
     }
     test::FakeTerminal t;
-    const Session s{t.term(), english};
-    PreparedFiles files(t.term().diag);
+    const Session s{t.term(), english_catalogue};
+    PreparedFiles files(t.term());
     OutFile report;
     report.open(d / "report");
     Outcome run;
-    run.value = compare_pair(s, files, kind, d / "a", d / "b", sigma, report);
+    run.value = (kind == PairKind::intensities ? scaling : scaling2)(s, files, d / "a", d / "b",
+                                                                     sigma, report);
     report.close();
     run.report = test::read_file(d / "report");
     run.console = t.out();
@@ -121,8 +122,8 @@ TEST(PairCompare, NoCommonReflectionHasNoValue) {
 TEST(PairCompare, UnreadableFileHasNoValueAndNoReport) {
     test::TempDir d;
     test::FakeTerminal t;
-    const Session s{t.term(), english};
-    PreparedFiles files(t.term().diag);
+    const Session s{t.term(), english_catalogue};
+    PreparedFiles files(t.term());
     OutFile report;
     report.open(d / "report");
     EXPECT_FALSE(scaling(s, files, d / "none", d / "none", 0, report));
@@ -206,4 +207,4 @@ TEST(PairCompare, IndexedMatchingEqualsTheFullScan) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

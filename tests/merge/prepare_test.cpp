@@ -5,11 +5,11 @@
 #include <map>
 #include <random>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "prepare.hpp"
-#include "text.hpp"
+#include "merge/prepare.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 ZoneRecord rec(int h, int k, int l, double i, double g, double poisson = 10, double sigbg = 20,
@@ -31,10 +31,10 @@ PrepareOptions plain() {
     PrepareOptions o;
     o.gmin = 0;
     o.gmax = 100;
-    o.lorentz = 1;
-    o.friedel = 1;
-    o.negatives = 0;
-    o.error_choice = 0;
+    o.lorentz = false;
+    o.friedel_merge = false;
+    o.negatives_to_one = true;
+    o.poisson_error = true;
     return o;
 }
 
@@ -58,11 +58,11 @@ TEST(Prepare, ErrorColumnAndNonPositiveIntensities) {
     EXPECT_EQ(out[0].sig, 3);
     EXPECT_EQ(out[1].i, 1);
 
-    o.error_choice = 1;
+    o.poisson_error = false;
     out = prepare_zone({rec(1, 0, 0, 7, 0.5, 3, 4)}, o, 0);
     EXPECT_EQ(out[0].sig, 4);
 
-    o.negatives = 1;
+    o.negatives_to_one = false;
     out = prepare_zone({rec(1, 0, 0, -5, 0.5), rec(2, 0, 0, 0, 0.6), rec(3, 0, 0, 2, 0.7)}, o, 0);
     EXPECT_EQ(hkl(out), "300 ");
 }
@@ -87,7 +87,7 @@ TEST(Prepare, LorentzFactorFor200kVAndOneDegree) {
 
 TEST(Prepare, LorentzCorrectionAfterRaisingToOne) {
     PrepareOptions o = plain();
-    o.lorentz = 0;
+    o.lorentz = true;
     o.voltage = 200;
     o.angle = 1;
     const double f = lorentz_factor(0.5, lorentz_radius(200, 1));
@@ -104,7 +104,7 @@ TEST(Prepare, LorentzCorrectionAfterRaisingToOne) {
 
 TEST(Prepare, FriedelMergeOfAPlainPair) {
     PrepareOptions o = plain();
-    o.friedel = 0;
+    o.friedel_merge = true;
     const auto out = prepare_zone(
         {rec(1, 2, 3, 100, 0.5, 10, 0, 600, 500), rec(-1, -2, -3, 120, 0.5, 12, 0, 400, 500)}, o,
         0.5 / 100);
@@ -116,7 +116,7 @@ TEST(Prepare, FriedelMergeOfAPlainPair) {
 
 TEST(Prepare, FriedelMergeLonelyDuplicateAndNegative) {
     PrepareOptions o = plain();
-    o.friedel = 0;
+    o.friedel_merge = true;
     // A record without mate is not written; a duplicate at the same spot gives g 0.
     auto out =
         prepare_zone({rec(1, 0, 0, 5, 0.1, 1, 1, 600, 500), rec(2, 0, 0, 5, 0.2, 1, 1, 700, 500),
@@ -132,7 +132,7 @@ TEST(Prepare, FriedelMergeLonelyDuplicateAndNegative) {
     // Negatives kept as they are: a negative record is never written and absorbs nothing;
     // the mate it stopped starts its own group.
     o.gmin = 0;
-    o.negatives = 1;
+    o.negatives_to_one = false;
     out = prepare_zone({rec(1, 1, 0, -4, 0.1, 1, 1, 10, 0), rec(-1, -1, 0, 6, 0.2, 1, 1, -10, 0),
                         rec(1, 1, 0, 8, 0.3, 1, 1, 10, 0)},
                        o, 1);
@@ -179,8 +179,8 @@ TEST(Prepare, FriedelMergeMatchesTheWalkOverTheList) {
             rs.push_back(rec(index(rng), index(rng), 0, intensity(rng), 0.1 * (i + 1), i % 7, 0,
                              500 + index(rng) * 37.5, 500 + index(rng) * 12.25));
         PrepareOptions o = plain();
-        o.friedel = 0;
-        o.negatives = 1;
+        o.friedel_merge = true;
+        o.negatives_to_one = false;
         o.gmin = -1;
         const auto fast = prepare_zone(rs, o, 0.002);
         std::vector<Reflection> slow;
@@ -197,4 +197,4 @@ TEST(Prepare, FriedelMergeMatchesTheWalkOverTheList) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -1,9 +1,9 @@
 // Least squares on the pair tables: the worked cases, and pairs without a value.
 #include <gtest/gtest.h>
 
-#include "scale_factors.hpp"
+#include "merge/scale_factors.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 const char* kPivot = "pivot GAUSS inversion impossible : division by 0\n";
@@ -91,4 +91,4 @@ TEST(ScaleFactors, GroupsNotLinkedToTheFirstZone) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <random>
 
-#include "exchange_sort.hpp"
-#include "laue.hpp"
-#include "symmetry_merge.hpp"
+#include "merge/exchange_sort.hpp"
+#include "merge/laue.hpp"
+#include "merge/symmetry_merge.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
@@ -132,4 +132,4 @@ TEST(SymmetryMerge, SameResultAsCompactingTheList) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

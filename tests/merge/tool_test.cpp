@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "prepare.hpp"
-#include "text.hpp"
+#include "merge/prepare.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 using test::read_file;
@@ -306,4 +306,4 @@ TEST(MergeTool, CalibrationOfZeroPixelsIsAskedAgain) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -1,15 +1,17 @@
 // Zone records: what counts as a record, and the rounding of the zone layout.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <cmath>
 #include <cstdlib>
 #include <random>
 
+#include "common/text.hpp"
 #include "harness.hpp"
-#include "text.hpp"
-#include "zone_file.hpp"
+#include "merge/zone_file.hpp"
 
-namespace ped {
+namespace ped::merge {
 namespace {
 
 TEST(ZoneFile, RecordsCommentsBlankAndBadLines) {
@@ -25,7 +27,8 @@ TEST(ZoneFile, RecordsCommentsBlankAndBadLines) {
                      "-4 0 1 -7.5 1 0 2 0.25 0 600 500 extra\n");
     std::vector<ZoneRecord> rs;
     test::FakeTerminal t;
-    ASSERT_TRUE(read_zone_file(dir / "z", t.term().diag, rs));
+    const Session s{t.term(), english_catalogue};
+    ASSERT_EQ(read_zone_file(s, dir / "z", rs), 0);
     ASSERT_EQ(rs.size(), 2u);
     EXPECT_EQ(rs[0].h, 1);
     EXPECT_DOUBLE_EQ(rs[0].v[kY], 500);
@@ -34,7 +37,7 @@ TEST(ZoneFile, RecordsCommentsBlankAndBadLines) {
     const std::string d = t.diag();
     for (const char* where : {"z:5:", "z:6:", "z:7:"}) EXPECT_NE(d.find(where), std::string::npos);
     EXPECT_EQ(d.find("z:3:"), std::string::npos);
-    EXPECT_FALSE(read_zone_file(dir / "missing", t.term().diag, rs));
+    EXPECT_EQ(read_zone_file(s, dir / "missing", rs), ENOENT);
 }
 
 TEST(ZoneFile, LayoutRoundsEveryColumn) {
@@ -63,7 +66,8 @@ TEST(ZoneFile, ValuesWiderThanTheirColumnsAreRefused) {
                      "0 0 1 1 1 0 2 0.5 0 10000000 500\n");
     std::vector<ZoneRecord> rs;
     test::FakeTerminal t;
-    ASSERT_TRUE(read_zone_file(dir / "z", t.term().diag, rs));
+    const Session s{t.term(), english_catalogue};
+    ASSERT_EQ(read_zone_file(s, dir / "z", rs), 0);
     ASSERT_EQ(rs.size(), 1u);
     EXPECT_EQ(rs[0].h, 9999);
     const std::string d = t.diag();
@@ -104,4 +108,4 @@ TEST(ZoneFile, RoundingAgreesWithPrintAndRead) {
 }
 
 }  // namespace
-}  // namespace ped
+}  // namespace ped::merge

@@ -57,13 +57,13 @@ std::string contents(std::FILE* f) {
 
 }  // namespace
 
-FakeTerminal::FakeTerminal(const std::string& answers, const char* error_header)
+FakeTerminal::FakeTerminal(const std::string& answers, const Language& lang)
     : in_(std::tmpfile()), out_(std::tmpfile()), diag_(std::tmpfile()) {
     if (!in_ || !out_ || !diag_) throw std::runtime_error("tmpfile failed");
     std::fwrite(answers.data(), 1, answers.size(), in_);
     std::rewind(in_);
     console_ = std::make_unique<Console>(in_);
-    term_.reset(new Terminal{*console_, out_, diag_, "prog", error_header});
+    term_.reset(new Terminal{*console_, out_, diag_, "prog", lang});
 }
 
 FakeTerminal::~FakeTerminal() {

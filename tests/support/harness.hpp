@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "console.hpp"
-#include "terminal.hpp"
+#include "common/console.hpp"
+#include "common/terminal.hpp"
 
 namespace ped::test {
 
@@ -33,8 +33,7 @@ bool file_exists(const std::string& path);
 // A terminal whose answers come from a string and whose output streams are kept in memory.
 class FakeTerminal {
   public:
-    explicit FakeTerminal(const std::string& answers = "",
-                          const char* error_header = "ERROR in %s \n");
+    explicit FakeTerminal(const std::string& answers = "", const Language& lang = english);
     ~FakeTerminal();
     FakeTerminal(const FakeTerminal&) = delete;
     FakeTerminal& operator=(const FakeTerminal&) = delete;

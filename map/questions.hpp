@@ -8,11 +8,11 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "terminal.hpp"
+#include "common/command_line.hpp"
+#include "common/terminal.hpp"
 
-namespace ped {
+namespace ped::map {
 
 // The largest repetition count. Beyond a few hundred reflections the marks of a row already
 // run together on the 501-cell map; the bound keeps a mistyped count from writing a point
@@ -26,16 +26,12 @@ struct MapRun {
     int repetitions = 0;
 };
 
-// The tilt file that one of the files written under `output` would replace, or "".
-std::string output_clash(const std::string& output, const std::string& input);
-
-// Asks what the command line `args` (args[0] the program) does not give. An output name that
-// would replace the tilt file is refused: asked again on the console; from the command line,
-// `error` and false.
-bool take_run_values(const Terminal& t, const std::vector<std::string>& args, MapRun& run);
+// Asks what the command line does not give. An output name whose files would replace the tilt
+// file is refused: asked again on the console, fatal from the command line.
+MapRun take_run_values(const Terminal& t, const CommandLine& cl);
 
 // What is wrong with the reference line or the repetition count for a tilt file of `rows`
 // rows, as the message for `error`; "" when both fit.
 std::string run_values_fault(const MapRun& run, size_t rows);
 
-}  // namespace ped
+}  // namespace ped::map

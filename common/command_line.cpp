@@ -1,0 +1,63 @@
+#include "common/command_line.hpp"
+
+#include "common/text.hpp"
+
+namespace ped {
+
+std::string CommandLine::value(const std::string& option, const std::string& fallback) const {
+    const auto found = options.find(option);
+    return found == options.end() ? fallback : found->second;
+}
+
+namespace {
+
+const OptionSpec* find_spec(const std::vector<OptionSpec>& specs, const std::string& name) {
+    static const OptionSpec kCommon[] = {{"help", false}, {"version", false}};
+    for (const OptionSpec& s : kCommon)
+        if (name == s.name) return &s;
+    for (const OptionSpec& s : specs)
+        if (name == s.name) return &s;
+    return nullptr;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>& args,
+                               const std::vector<OptionSpec>& specs) {
+    CommandLine cl;
+    if (!args.empty()) cl.program = args[0];
+    bool options_ended = false;
+    for (size_t a = 1; a < args.size(); ++a) {
+        const std::string& arg = args[a];
+        if (options_ended || (arg.rfind("--", 0) != 0 && arg != "-h")) {
+            cl.positions.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            options_ended = true;
+            continue;
+        }
+        if (arg == "-h") {
+            cl.options["help"] = "";
+            continue;
+        }
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(2, equals == std::string::npos ? equals : equals - 2);
+        const OptionSpec* spec = find_spec(specs, name);
+        if (!spec) fail(t, strprintf(t.lang.unknown_option, arg.c_str()));
+        if (!spec->takes_value) {
+            if (equals != std::string::npos)
+                fail(t, strprintf(t.lang.option_takes_no_value, name.c_str()));
+            cl.options[name] = "";
+        } else if (equals != std::string::npos) {
+            cl.options[name] = arg.substr(equals + 1);
+        } else if (a + 1 < args.size()) {
+            cl.options[name] = args[++a];
+        } else {
+            fail(t, strprintf(t.lang.option_needs_value, name.c_str(), name.c_str()));
+        }
+    }
+    return cl;
+}
+
+}  // namespace ped

@@ -1,0 +1,40 @@
+#include "common/reflection.hpp"
+
+#include "common/records.hpp"
+#include "common/text.hpp"
+
+namespace ped {
+
+bool parse_reflection(const std::string& line, Reflection& r) {
+    int hkl[3];
+    double values[3];
+    if (!scan_record(line, hkl, 3, values, 3)) return false;
+    r = {hkl[0], hkl[1], hkl[2], values[0], values[1], values[2]};
+    return true;
+}
+
+namespace {
+
+LineHandler collect(const std::string& name, const Terminal& t, std::vector<Reflection>& out) {
+    return [&name, &t, &out](const std::string& line, long number) {
+        Reflection r;
+        if (parse_reflection(line, r))
+            out.push_back(r);
+        else
+            warn_skipped(t, name, number, kReflectionFields);
+        return true;
+    };
+}
+
+}  // namespace
+
+int read_reflections(std::FILE* file, const std::string& name, const Terminal& t,
+                     std::vector<Reflection>& out) {
+    return read_lines(file, collect(name, t, out));
+}
+
+int read_reflections(const std::string& path, const Terminal& t, std::vector<Reflection>& out) {
+    return read_lines(path, collect(path, t, out));
+}
+
+}  // namespace ped

@@ -1,0 +1,27 @@
+// The frame every tool's main runs in: the terminal over the standard streams, the command
+// line, --help and --version, and the one place where a fatal error becomes status 255.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "common/command_line.hpp"
+#include "common/terminal.hpp"
+
+namespace ped {
+
+struct ToolInfo {
+    const char* name;  // as --version shows it
+    const Language& lang;
+    const char* usage;  // the --help text: what the tool does, positions, files, options, status
+    std::vector<OptionSpec> options;
+};
+
+// Runs `run` with the terminal and the command line. --help (-h) and --version print their
+// text and end with 0 before anything is asked or written. Returns the exit status: 0 after a
+// normal end, 255 after a fatal error (already reported) or when the input ended while an
+// answer was needed.
+int run_tool(int argc, char** argv, const ToolInfo& info,
+             const std::function<void(const Terminal&, const CommandLine&)>& run);
+
+}  // namespace ped

@@ -1,8 +1,0 @@
-// Links the French catalogue into TAV3.
-#include "messages.hpp"
-
-namespace ped {
-const Messages& catalogue() {
-    return french;
-}
-}  // namespace ped
