@@ -5,6 +5,7 @@
 #include "common/tool.hpp"
 
 int main(int argc, char** argv) {
-    const ped::ToolInfo info{"cellsolve", ped::cell::kLanguage, ped::cell::kUsage, {}};
+    const ped::ToolInfo info{
+        "cellsolve", ped::cell::kLanguage, ped::cell::kUsage, ped::cell::kOptionsUsage, {}};
     return ped::run_tool(argc, argv, info, ped::cell::run_cell);
 }

@@ -21,6 +21,11 @@ const Language english = {
     /* would_replace_console */
     "The output name \"%s\" would overwrite the input file %s; please choose another name.\n",
     /* line_skipped */ "%s:%ld: not a record (%s), skipped\n",
+    /* options_heading */ "\nOptions:\n",
+    /* common_options */
+    "  -h, --help   this text\n"
+    "  --version    the version\n"
+    "  --           ends the options: what follows is a position\n",
 };
 
 const Language french = {
@@ -42,6 +47,11 @@ const Language french = {
     /* would_replace_console */
     "Le nom de sortie \"%s\" remplacerait le fichier d'entree %s ; donnez un autre nom.\n",
     /* line_skipped */ "%s:%ld: pas un enregistrement (%s), ligne ignoree\n",
+    /* options_heading */ "\nOptions :\n",
+    /* common_options */
+    "  -h, --help   ce texte\n"
+    "  --version    la version\n"
+    "  --           termine les options : ce qui suit est une position\n",
 };
 
 }  // namespace ped

@@ -28,6 +28,11 @@ struct Language {
     const char* incomplete;             // %s the file that could not be written completely
     const char* would_replace_console;  // %s output name, %s input file; asked again
     const char* line_skipped;           // %s file, %ld line, %s what the line should hold
+
+    // The end of every --help text: the heading of the options, then (after the tool's own
+    // options) the options every tool has.
+    const char* options_heading;
+    const char* common_options;
 };
 
 extern const Language english;

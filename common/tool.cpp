@@ -17,6 +17,9 @@ int run_tool(int argc, char** argv, const ToolInfo& info,
             parse_command_line(t, std::vector<std::string>(argv, argv + argc), info.options);
         if (cl.has("help")) {
             std::fputs(info.usage, t.out);
+            std::fputs(t.lang.options_heading, t.out);
+            std::fputs(info.options_usage, t.out);
+            std::fputs(t.lang.common_options, t.out);
         } else if (cl.has("version")) {
             std::fprintf(t.out, "%s %s\n", info.name, PED_VERSION);
         } else {

@@ -13,7 +13,10 @@ namespace ped {
 struct ToolInfo {
     const char* name;  // as --version shows it
     const Language& lang;
-    const char* usage;  // the --help text: what the tool does, positions, files, options, status
+    // The --help text: what the tool does, the positions, the files, the exit status; then the
+    // lines of the tool's own options (before those every tool has).
+    const char* usage;
+    const char* options_usage;
     std::vector<OptionSpec> options;
 };
 

@@ -5,6 +5,7 @@
 #include "map/run.hpp"
 
 int main(int argc, char** argv) {
-    const ped::ToolInfo info{"tiltmap", ped::map::kLanguage, ped::map::kUsage, {}};
+    const ped::ToolInfo info{
+        "tiltmap", ped::map::kLanguage, ped::map::kUsage, ped::map::kOptionsUsage, {}};
     return ped::run_tool(argc, argv, info, ped::map::run_map);
 }

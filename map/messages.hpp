@@ -25,13 +25,8 @@ inline constexpr const char* kUsage =
     "Fichiers ecrits : <output> (les points : x, y et l'angle en degres), <output>.bmp (la\n"
     "carte 501 x 501 en texte, valeurs de gris \"%6.3lf\" separees par des tabulations) et\n"
     "<output>.pgm (la meme carte en image).\n"
-    "\n"
-    "Options :\n"
-    "  -h, --help   ce texte\n"
-    "  --version    la version\n"
-    "  --           termine les options : ce qui suit est une position\n"
-    "\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n";
+inline constexpr const char* kOptionsUsage = "";
 
 inline constexpr const char* kGreeting =
     "Bonjour,\nKORVEL vous remercie d'utiliser son programme\n";

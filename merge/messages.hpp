@@ -31,8 +31,9 @@ struct PairTexts {
 struct Messages {
     // The texts of the shared code (fatal header, refusals, argument errors...).
     const Language& language;
-    // The --help text.
+    // The --help text, and the lines of the tool's own options in it.
     const char* usage;
+    const char* options_usage;
 
     // Questions, each with its line end.
     const char* ask_list;

@@ -32,13 +32,8 @@ const Messages english_catalogue = {
     "Files written: <zone>.hkl (each zone prepared), <out>.txt and <out>g.txt (reports of the\n"
     "intensity and g scaling), <out>.hkl (the scaled reflections of every zone), <out>fin.hkl\n"
     "(the merged reflections, h k l I sigI g, read by cellsolve).\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help   this text\n"
-    "  --version    the version\n"
-    "  --           ends the options: what follows is a position\n"
-    "\n"
     "Exit status: 0 at a normal end, 255 after a fatal error.\n",
+    /* options_usage */ "",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",

@@ -52,13 +52,8 @@ const Messages french_catalogue = {
     "<sortie>g.txt (rapports des facteurs d'intensite et de g), <sortie>.hkl (les reflexions\n"
     "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
     "h k l I sigI g, lues par cellsolve).\n"
-    "\n"
-    "Options :\n"
-    "  -h, --help   ce texte\n"
-    "  --version    la version\n"
-    "  --           termine les options : ce qui suit est une position\n"
-    "\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
+    /* options_usage */ "",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "

@@ -105,7 +105,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    const ToolInfo info{tool, msg.language, msg.usage, {}};
+    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, {}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });
