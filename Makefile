@@ -1,4 +1,6 @@
 # Thin wrapper over CMake: `make`, `make test`, `make demo`.
+# `make update-cases` rewrites the expected outputs of the stored cases (tests/cases/) from the
+# built tools; review the change with `git diff tests/cases`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
 # `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
 BUILD ?= build
@@ -9,7 +11,7 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure test demo bench fuzz format clean
+.PHONY: all configure test update-cases demo bench fuzz format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -19,6 +21,9 @@ configure:
 
 test: all
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+update-cases: all
+	UPDATE_CASES=1 ctest --test-dir $(BUILD) -L case -j $(JOBS)
 
 demo: all
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
