@@ -119,7 +119,8 @@ def compare(case, status, out, err, written, removed):
         elif plain == name and got != want:
             found.append((name, want, got))
         written.pop(plain, None)
-    found += [(name + " (written, not expected)", b"", data) for name, data in written.items()]
+    found += [(name + " (written by the run, not expected)", b"", data)
+              for name, data in written.items()]
     found += [(name + " (input removed)", b"", b"") for name in removed]
     return found
 
@@ -137,10 +138,13 @@ def main():
         return
     found = compare(case, status, out, err, written, removed)
     found += [(f"{p.relative_to(case)} (case data over 100 kB)", b"", b"") for p in too_large]
+    why = (case / "why").read_text().strip() if (case / "why").is_file() else ""
+    if not why:
+        found.append(("why (missing: one line saying what the case shows)", b"", b""))
     if not found:
         return
-    why = (case / "why").read_text().splitlines()[0] if (case / "why").is_file() else "(no why)"
-    report = [f"FAILED {case}\n  {why}\n  {shlex.join(shlex.split((case / 'cmd').read_text()))}\n"]
+    command = shlex.join(shlex.split((case / "cmd").read_text()))
+    report = [f"FAILED {case}\n  {why.splitlines()[0] if why else ''}\n  {command}\n"]
     report += [f"  differs: {label}\n" for label, _, _ in found]
     report += [diff(label, want, got) for label, want, got in found[:3]]
     sys.stdout.write("".join(report))
