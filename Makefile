@@ -1,5 +1,6 @@
 # Thin wrapper over CMake: `make`, `make test`, `make demo`; `make tools` builds the four tools
-# only.
+# only. `make update-cases` rewrites the expected outputs of the stored cases (tests/cases/)
+# from the built tools; review the change with `git diff tests/cases`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
 # `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
 BUILD ?= build
@@ -10,7 +11,7 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure tools test demo bench fuzz format clean
+.PHONY: all configure tools test update-cases demo bench fuzz format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -23,6 +24,9 @@ tools: configure
 
 test: all
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+update-cases: all
+	UPDATE_CASES=1 ctest --test-dir $(BUILD) -L case -j $(JOBS)
 
 demo: tools
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
