@@ -1,17 +1,16 @@
 #include "merge/extinction.hpp"
 
-#include "merge/conditions.hpp"
-
 namespace ped::merge {
 
-std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int space_group,
+std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
+                                           const std::vector<Condition>& conditions,
                                            std::FILE* echo, const char* trace) {
-    for (int code : condition_codes(space_group)) {
-        if (trace) std::fprintf(echo, trace, code);
+    for (const Condition& c : conditions) {
+        if (trace) std::fprintf(echo, trace, c.code);
         std::vector<ZoneRecord> kept;
         kept.reserve(records.size());
         for (const ZoneRecord& r : records) {
-            if (condition_keeps(code, r.h, r.k, r.l))
+            if (c.keeps(r.h, r.k, r.l))
                 kept.push_back(r);
             else
                 std::fputs(zone_line(r).c_str(), echo);
@@ -22,7 +21,7 @@ std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int 
     return records;
 }
 
-bool exti(const Session& s, const std::string& zone_file, int space_group,
+bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
           std::vector<ZoneRecord>& kept) {
     std::vector<ZoneRecord> records;
     kept.clear();
@@ -31,7 +30,8 @@ bool exti(const Session& s, const std::string& zone_file, int space_group,
         return false;
     }
     for (ZoneRecord& r : records) r = through_zone_layout(r);
-    kept = filter_extinctions(std::move(records), space_group, s.term.out, s.msg.condition_trace);
+    kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
+                              s.msg.condition_trace);
     return true;
 }
 

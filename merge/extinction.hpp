@@ -6,20 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "merge/run_symmetry.hpp"
 #include "merge/session.hpp"
 #include "merge/zone_file.hpp"
 
 namespace ped::merge {
 
-// One pass per condition code of the group, in the group's order; each pass keeps the order
-// of the records, and every record it removes is written on `echo` in the zone layout. With
-// a `trace` text, each code taken (the closing 0 included) is written before it is applied.
-std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records, int space_group,
+// One pass per condition of the group, in the group's order; each pass keeps the order of the
+// records, and every record it removes is written on `echo` in the zone layout. With a `trace`
+// text, each condition's code (the closing 0 included) is written before it is applied.
+std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
+                                           const std::vector<Condition>& conditions,
                                            std::FILE* echo, const char* trace);
 
 // Reads the zone file, takes every record through the zone layout and filters it. False, after
 // `error`, when the zone file cannot be read (`kept` is then empty).
-bool exti(const Session& s, const std::string& zone_file, int space_group,
+bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
           std::vector<ZoneRecord>& kept);
 
 }  // namespace ped::merge

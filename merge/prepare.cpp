@@ -150,9 +150,9 @@ double ask_calibration(const Session& s) {
 }  // namespace
 
 void transfor2(const Session& s, const std::string& zone, const std::string& prepared,
-               const PrepareOptions& o) {
+               const PrepareOptions& o, const RunSymmetry& symmetry) {
     std::vector<ZoneRecord> records;
-    exti(s, zone, o.space_group, records);
+    exti(s, zone, symmetry, records);
 
     OutFile out;
     if (!out.open(prepared)) {

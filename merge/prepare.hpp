@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/reflection.hpp"
+#include "merge/run_symmetry.hpp"
 #include "merge/session.hpp"
 #include "merge/zone_file.hpp"
 
@@ -37,6 +38,6 @@ std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const Prep
 // and the run goes on without the zone; a prepared file that cannot be written completely is
 // fatal.
 void transfor2(const Session& s, const std::string& zone, const std::string& prepared,
-               const PrepareOptions& o);
+               const PrepareOptions& o, const RunSymmetry& symmetry);
 
 }  // namespace ped::merge

@@ -7,10 +7,10 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
-#include "merge/laue.hpp"
 #include "merge/prepare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/questions.hpp"
+#include "merge/run_symmetry.hpp"
 #include "merge/scale_factors.hpp"
 #include "merge/symmetry_merge.hpp"
 #include "merge/zone_list.hpp"
@@ -40,17 +40,17 @@ std::vector<Zone> zones_of(const Session& s, const std::string& list) {
 }
 
 // The last stage: equivalents merged into <out>fin.hkl, the counts, the class and Rint.
-void merge_and_report(const Session& s, const std::vector<Reflection>& list, int code,
-                      OutFile& merged) {
+void merge_and_report(const Session& s, const std::vector<Reflection>& list,
+                      const RunSymmetry& symmetry, OutFile& merged) {
     std::FILE* out = s.term.out;
     const int n = static_cast<int>(list.size());
-    if (code == 0) {
+    if (!symmetry.representative) {
         std::fputs(s.msg.no_merging, out);
         std::fprintf(out, s.msg.totals, n, 0, n);
         std::fprintf(out, kRint, 0.0);
         return;
     }
-    const MergeResult m = merge_equivalents(list, code);
+    const MergeResult m = merge_equivalents(list, symmetry.representative);
     for (int multiplicity : m.multiplicities) std::fprintf(out, "%d\n", multiplicity);
     for (const Reflection& r : m.merged) {
         if (!is_finite(r)) {
@@ -60,7 +60,7 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list, int
         merged.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
     }
     std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
-    std::fprintf(out, "%s%s\n", s.msg.class_prefix, laue_symbol(code));
+    std::fprintf(out, "%s%s\n", s.msg.class_prefix, symmetry.laue_symbol.c_str());
     std::fprintf(out, kRint, m.rint);
 }
 
@@ -74,9 +74,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
     p.list = take_list_name(s, cl);
     const std::vector<Zone> zones = zones_of(s, p.list);
     take_parameters(s, cl, p);
+    const RunSymmetry symmetry = legacy_symmetry(p.prep.space_group);
 
     for (size_t z = 0; z < zones.size(); ++z) {
-        transfor2(s, zones[z].name, zones[z].prepared, p.prep);
+        transfor2(s, zones[z].name, zones[z].prepared, p.prep, symmetry);
         std::fprintf(out, s.msg.file_done, static_cast<int>(z + 1));
     }
 
@@ -94,10 +95,9 @@ void run_merge(const Session& s, const CommandLine& cl) {
     open_or_fail(s, scaled, names.scaled);
     open_or_fail(s, merged, names.merged);
     const std::vector<Reflection> list = assemble(s, files, zones, factors, scaled);
-    const int code = laue_code(p.prep.space_group);
-    if (code == 0) error(s.term, s.msg.wrong_space_group);
+    if (!symmetry.representative) error(s.term, s.msg.wrong_space_group);
 
-    merge_and_report(s, list, code, merged);
+    merge_and_report(s, list, symmetry, merged);
     for (OutFile* file : {&report, &report_g, &scaled, &merged})
         close_or_fail(s.term, *file, s.term.lang.cannot_write);
     std::fputs(kFarewell, out);

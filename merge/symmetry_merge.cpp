@@ -4,7 +4,6 @@
 #include <map>
 
 #include "merge/exchange_sort.hpp"
-#include "merge/laue.hpp"
 
 namespace ped::merge {
 
@@ -15,14 +14,15 @@ void trier(std::vector<Reflection>& reflections) {
     apply_order(reflections, exchange_sort_order(g));
 }
 
-MergeResult merge_equivalents(const std::vector<Reflection>& list, int code) {
+MergeResult merge_equivalents(const std::vector<Reflection>& list,
+                              const Representative& representative) {
     // Equivalence under a Laue class is a partition: each record joins the group of the first
     // record of its class, groups in the order of their first records, members in list order.
     std::map<Triple, size_t> group_of;
     std::vector<std::vector<size_t>> groups;
     for (size_t i = 0; i < list.size(); ++i) {
         const auto inserted =
-            group_of.emplace(representative(code, list[i].h, list[i].k, list[i].l), groups.size());
+            group_of.emplace(representative(list[i].h, list[i].k, list[i].l), groups.size());
         if (inserted.second) groups.emplace_back();
         groups[inserted.first->second].push_back(i);
     }

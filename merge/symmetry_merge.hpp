@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/reflection.hpp"
+#include "merge/run_symmetry.hpp"
 
 namespace ped::merge {
 
@@ -16,8 +17,9 @@ struct MergeResult {
     double rint = 0;                  // 0 when there is nothing to measure
 };
 
-// Merges the assembled list under Laue class `code` (1 to 12).
-MergeResult merge_equivalents(const std::vector<Reflection>& list, int code);
+// Merges the assembled list: records with the same representative are one group.
+MergeResult merge_equivalents(const std::vector<Reflection>& list,
+                              const Representative& representative);
 
 // Sorts the reflections by g with the exchange sort (its order of equal g included).
 void trier(std::vector<Reflection>& reflections);

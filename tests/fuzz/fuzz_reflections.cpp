@@ -8,6 +8,7 @@
 #include "cell/fit.hpp"
 #include "cell/selection.hpp"
 #include "fuzz_input.hpp"
+#include "merge/laue.hpp"
 #include "merge/pair_compare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/symmetry_merge.hpp"
@@ -31,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!kept.empty()) (void)pair_statistics(kept, kind);
     }
     const int code = 1 + (size > 0 ? data[size - 1] : 0) % 12;
-    const MergeResult m = merge_equivalents(file.records, code);
+    const MergeResult m = merge_equivalents(
+        file.records, [code](int h, int k, int l) { return representative(code, h, k, l); });
     size_t members = 0;
     for (int multiplicity : m.multiplicities) members += static_cast<size_t>(multiplicity);
     fuzz::require(members == file.records.size());

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (double v : r.v) fuzz::require(std::isfinite(v));
         (void)zone_line(r);
     }
-    records = filter_extinctions(records, static_cast<int>(choice % 240), fuzz::sink(), nullptr);
+    records = filter_extinctions(
+        records, legacy_symmetry(static_cast<int>(choice % 240)).conditions, fuzz::sink(), nullptr);
 
     PrepareOptions o;
     o.negatives_to_one = choice & 1;

@@ -167,7 +167,8 @@ std::string indices(const std::vector<ZoneRecord>& rs) {
 std::string filter(int group, const std::vector<ZoneRecord>& in, std::string& echoed,
                    const char* trace = nullptr) {
     test::FakeTerminal t;
-    const std::vector<ZoneRecord> kept = filter_extinctions(in, group, t.term().out, trace);
+    const std::vector<ZoneRecord> kept =
+        filter_extinctions(in, legacy_symmetry(group).conditions, t.term().out, trace);
     echoed.clear();
     for (const std::string& line : test::lines_of(t.out())) {
         if (line.rfind("cond", 0) == 0) {
@@ -233,7 +234,8 @@ TEST(Extinction, RemovedRecordsAreEchoedInTheZoneLayout) {
     r.v[1] = 1234.5678;
     r.v[4] = 0.123456789;
     test::FakeTerminal t;
-    filter_extinctions({through_zone_layout(r)}, 4, t.term().out, nullptr);
+    filter_extinctions({through_zone_layout(r)}, legacy_symmetry(4).conditions, t.term().out,
+                       nullptr);
     EXPECT_EQ(t.out(),
               "   0   1   0          10.00        1234.57           0.00           0.00"
               "     0.12345679     0.00000000      0.00      0.00\n");

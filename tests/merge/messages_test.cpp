@@ -72,7 +72,8 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
     }
     // The GOOD line names no zones in French.
     EXPECT_TRUE(conversions(french_catalogue.intensity_pairs.good).empty());
-    EXPECT_EQ(conversions(english_catalogue.intensity_pairs.good), (std::vector<std::string>{"%s", "%s"}));
+    EXPECT_EQ(conversions(english_catalogue.intensity_pairs.good),
+              (std::vector<std::string>{"%s", "%s"}));
     // The calibration question asks one number in French, two in English.
     EXPECT_EQ(french_catalogue.calibration_pixels, 2048);
     EXPECT_EQ(english_catalogue.calibration_pixels, 0);

@@ -11,13 +11,18 @@
 namespace ped::merge {
 namespace {
 
+// The grouping of Laue class `code` (1 to 12).
+Representative by_class(int code) {
+    return [code](int h, int k, int l) { return representative(code, h, k, l); };
+}
+
 Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
     return {h, k, l, i, sig, g};
 }
 
 TEST(SymmetryMerge, FriedelMatesAndRepeatsInClassMinus1) {
     const MergeResult m = merge_equivalents(
-        {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, laue_code(1));
+        {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, by_class(laue_code(1)));
     ASSERT_EQ(m.merged.size(), 1u);
     EXPECT_EQ(m.merged[0].h, 1);
     EXPECT_EQ(m.merged[0].k, 2);
@@ -29,8 +34,8 @@ TEST(SymmetryMerge, FriedelMatesAndRepeatsInClassMinus1) {
 }
 
 TEST(SymmetryMerge, IndicesOfTheFirstMember) {
-    const MergeResult m =
-        merge_equivalents({refl(-1, -2, -3, 10), refl(5, 5, 5, 1), refl(1, 2, 3, 30)}, 12);
+    const MergeResult m = merge_equivalents(
+        {refl(-1, -2, -3, 10), refl(5, 5, 5, 1), refl(1, 2, 3, 30)}, by_class(12));
     ASSERT_EQ(m.merged.size(), 2u);
     EXPECT_EQ(m.merged[0].h, -1);
     EXPECT_EQ(m.merged[0].l, -3);
@@ -38,18 +43,18 @@ TEST(SymmetryMerge, IndicesOfTheFirstMember) {
 }
 
 TEST(SymmetryMerge, AllUniqueAndEmpty) {
-    const MergeResult m = merge_equivalents({refl(1, 0, 0, 5), refl(0, 1, 0, 6)}, 5);
+    const MergeResult m = merge_equivalents({refl(1, 0, 0, 5), refl(0, 1, 0, 6)}, by_class(5));
     EXPECT_EQ(m.multiplicities, (std::vector<int>{1, 1}));
     EXPECT_EQ(m.redundant, 0);
     EXPECT_EQ(m.rint, 0);
-    const MergeResult none = merge_equivalents({}, 5);
+    const MergeResult none = merge_equivalents({}, by_class(5));
     EXPECT_TRUE(none.merged.empty());
     EXPECT_EQ(none.rint, 0);
 }
 
 TEST(SymmetryMerge, MeansOfSigmaAndG) {
     const MergeResult m =
-        merge_equivalents({refl(1, 0, 0, 10, 0.50, 2), refl(-1, 0, 0, 20, 0.52, 4)}, 5);
+        merge_equivalents({refl(1, 0, 0, 10, 0.50, 2), refl(-1, 0, 0, 20, 0.52, 4)}, by_class(5));
     EXPECT_EQ(m.merged[0].sig, 3);
     EXPECT_EQ(m.merged[0].g, (0.50 + 0.52) / 2);
 }
@@ -57,7 +62,7 @@ TEST(SymmetryMerge, MeansOfSigmaAndG) {
 TEST(SymmetryMerge, SortedByMeanGWithTheExchangeSortTies) {
     // Mean g 2, 2 and 1 in merging order come out 1, then the second 2, then the first.
     const MergeResult m = merge_equivalents(
-        {refl(1, 0, 0, 1, 2.0), refl(2, 0, 0, 1, 2.0), refl(3, 0, 0, 1, 1.0)}, 12);
+        {refl(1, 0, 0, 1, 2.0), refl(2, 0, 0, 1, 2.0), refl(3, 0, 0, 1, 1.0)}, by_class(12));
     ASSERT_EQ(m.merged.size(), 3u);
     EXPECT_EQ(m.merged[0].h, 3);
     EXPECT_EQ(m.merged[1].h, 2);
@@ -115,7 +120,7 @@ TEST(SymmetryMerge, SameResultAsCompactingTheList) {
             for (int i = 0; i < 60; ++i)
                 list.push_back(refl(index(rng), index(rng), index(rng), value(rng),
                                     0.25 * gstep(rng), 0.5 * value(rng)));
-            const MergeResult fast = merge_equivalents(list, code);
+            const MergeResult fast = merge_equivalents(list, by_class(code));
             const MergeResult slow = compact(list, code);
             ASSERT_EQ(fast.multiplicities, slow.multiplicities) << code;
             ASSERT_EQ(fast.redundant, slow.redundant);

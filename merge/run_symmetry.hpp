@@ -1,0 +1,36 @@
+// The space group of a run as the stages use it: the reflection conditions the filter applies,
+// in order, and the Laue class whose equivalents the merging groups.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "merge/laue.hpp"
+
+namespace ped::merge {
+
+// One reflection condition: `keeps` is false for the reflections it removes.
+struct Condition {
+    int code;          // the condition's code in the tool's catalogue, 0 for one not from it
+    std::string text;  // in the usual notation, "h0l: h + l = 2n"
+    std::function<bool(int h, int k, int l)> keeps;
+};
+
+// The representative of a reflection's class of equivalents.
+using Representative = std::function<Triple(int h, int k, int l)>;
+
+struct RunSymmetry {
+    int number = 1;                     // the space-group number the banner shows
+    std::vector<Condition> conditions;  // in the order the filter applies them
+    std::string laue_symbol;            // the class line; "" when no Laue class applies
+    Representative representative;      // empty when no Laue class applies
+
+    // True when no condition removes the reflection.
+    bool allowed(int h, int k, int l) const;
+};
+
+// The tool's own condition lists and Laue classes for a space-group number.
+RunSymmetry legacy_symmetry(int space_group);
+
+}  // namespace ped::merge
