@@ -358,7 +358,9 @@ std::optional<SpaceGroupSetting> from_hall(const std::string& text) {
     try {
         const gemmi::GroupOps ops = gemmi::symops_from_hall(text.c_str());
         g = from_operations(ops);
-        if (g) sg = gemmi::find_spacegroup_by_ops(ops);
+        for (const gemmi::SpaceGroup& t : gemmi::spacegroup_tables::main)
+            if (!sg && text == t.hall) sg = &t;
+        if (g && !sg) sg = gemmi::find_spacegroup_by_ops(ops);
     } catch (const std::exception&) {
         return std::nullopt;
     }
