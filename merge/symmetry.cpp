@@ -731,7 +731,7 @@ bool Condition::keeps(int h, int k, int l) const {
 
 std::optional<SpaceGroupSetting> find_space_group(const std::string& text) {
     const std::string s = trimmed(text);
-    if (s.empty()) return std::nullopt;
+    if (s.empty() || s.find('\0') != std::string::npos) return std::nullopt;
     if (std::all_of(s.begin(), s.end(), is_digit)) {
         if (s.size() > 3) return std::nullopt;
         return standard_setting(std::atoi(s.c_str()));

@@ -19,16 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<Condition> conditions = reflection_conditions(*g);
     const LaueGroup laue = laue_group(*g);
     const std::size_t order = laue.operations.size();
-    ped::fuzz::require(order == 2 || order == 4 || order == 8 || order == 12 || order == 16 ||
-                       order == 24 || order == 48);
+    ped::fuzz::require(order == 2 || order == 4 || order == 6 || order == 8 || order == 12 ||
+                       order == 16 || order == 24 || order == 48);
     for (std::size_t i = 0; i + 2 < size && i < 30; i += 3) {
         const int h = static_cast<signed char>(data[i]) % 13;
         const int k = static_cast<signed char>(data[i + 1]) % 13;
         const int l = static_cast<signed char>(data[i + 2]) % 13;
         const bool absent = ops.is_systematically_absent({h, k, l});
         ped::fuzz::require((first_failed(conditions, h, k, l) >= 0) == absent);
-        const Triple r = representative(laue, h, k, l);
-        const std::vector<Triple> eq = equivalents(laue, h, k, l);
+        const ped::Triple r = representative(laue, h, k, l);
+        const std::vector<ped::Triple> eq = equivalents(laue, h, k, l);
         ped::fuzz::require(std::find(eq.begin(), eq.end(), r) != eq.end());
         ped::fuzz::require(representative(laue, int(r[0]), int(r[1]), int(r[2])) == r);
     }

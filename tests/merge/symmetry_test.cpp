@@ -94,6 +94,7 @@ TEST(SpaceGroupSymbol, AnythingElseHasNoValue) {
         "P 2y (999999999x,y,z)", "P 2y (x,y,z", "P 2y (x,y,z) junk", "P 2y(x,y,z)", "P 5", "P 2q",
         "-", "Hall:", "Hall: P 21/c", "P 2 2 2 2 2 2 2 2 2 2"};
     for (const char* c : cases) EXPECT_FALSE(find_space_group(c).has_value()) << c;
+    EXPECT_FALSE(find_space_group(std::string("R 3\0P-", 6)).has_value());
     EXPECT_FALSE(standard_setting(0).has_value());
     EXPECT_FALSE(standard_setting(231).has_value());
 }
