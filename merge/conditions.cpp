@@ -3,6 +3,7 @@
 #include "merge/conditions.hpp"
 
 #include <cstdlib>
+#include <string>
 
 namespace ped::merge {
 
@@ -30,47 +31,51 @@ bool on_equal_pair(Index h, Index k, Index l, Hk hk, Hl hl, Kl kl) {
 
 }  // namespace
 
-const char* condition_text(int code) {
+std::string condition_text(int code, int number) {
+    // A code that covers a set of symmetry-related zones is named after one of them.
     static const char* const kTexts[kConditionCodes + 1] = {
         "",
-        "h00: h = 2n",
-        "0k0: k = 2n",
-        "00l: l = 2n",
-        "h0l: h = 2n",
-        "h0l: l = 2n",
-        "h0l: h + l = 2n",
-        "hk0: h = 2n",
-        "hk0: k = 2n",
-        "hk0: h + k = 2n",
-        "0kl: k = 2n",
-        "0kl: l = 2n",
-        "0kl: k + l = 2n",
-        "00l: l = 4n",
-        "00l: l = 2n",
-        "h-h0: h = 2n",
-        "hhl: 2h + l = 4n",
-        "00l: l = 3n",
-        "00l: l = 6n",
-        "h-h0l: l = 2n",
-        "hh-2hl: l = 2n",
-        "hhl: l = 2n (cubic permutations)",
-        "0kl: k + l = 4n (cubic permutations)",
-        "hhl: h + l = 2n (cubic permutations)",
-        "h00: h = 4n (and 0k0, 00l)",
-        "hhl: h = 2n (cubic permutations)",
-        "hhl: 2h + l = 4n (cubic permutations)",
-        "hkl: h + k = 2n",
-        "hkl: k + l = 2n",
-        "hkl: h + l = 2n",
-        "hkl: h + k + l = 2n",
-        "hkl: h + k, h + l, k + l = 2n",
-        "hkl: -h + k + l = 3n",
-        "0kl: k + l = 4n",
-        "h0l: h + l = 4n",
-        "hk0: h + k = 4n",
-        "h-h0l: h + l = 3n, l = 2n",
+        "h00: h = 2n",                    // 1
+        "0k0: k = 2n",                    // 2
+        "00l: l = 2n",                    // 3
+        "h0l: h = 2n",                    // 4
+        "h0l: l = 2n",                    // 5
+        "h0l: h + l = 2n",                // 6
+        "hk0: h = 2n",                    // 7
+        "hk0: k = 2n",                    // 8
+        "hk0: h + k = 2n",                // 9
+        "0kl: k = 2n",                    // 10
+        "0kl: l = 2n",                    // 11
+        "0kl: k + l = 2n",                // 12
+        "00l: l = 4n",                    // 13
+        "00l: l = 2n",                    // 14
+        "h-h00: h = 2n",                  // 15
+        "hhl: 2h + l = 4n",               // 16
+        "000l: l = 3n",                   // 17
+        "000l: l = 6n",                   // 18
+        "h-h0l: l = 2n",                  // 19
+        "hh-2hl: l = 2n",                 // 20
+        "hhl: l = 2n",                    // 21
+        "0kl: k + l = 4n",                // 22
+        "hhl: h + l = 2n",                // 23
+        "h00: h = 4n",                    // 24
+        "hhl: h = 2n",                    // 25
+        "hhl: 2h + l = 4n",               // 26
+        "hkl: h + k = 2n",                // 27
+        "hkl: k + l = 2n",                // 28
+        "hkl: h + l = 2n",                // 29
+        "hkl: h + k + l = 2n",            // 30
+        "hkl: h + k, h + l, k + l = 2n",  // 31
+        "hkil: -h + k + l = 3n",          // 32
+        "0kl: k + l = 4n",                // 33
+        "h0l: h + l = 4n",                // 34
+        "hk0: h + k = 4n",                // 35
+        "h-h0l: h + l = 3n, l = 2n",      // 36
     };
-    return code >= 1 && code <= kConditionCodes ? kTexts[code] : "";
+    if (code < 1 || code > kConditionCodes) return "";
+    const bool hexagonal = number >= 143 && number <= 194;
+    if (hexagonal && (code == 3 || code == 14)) return "000l: l = 2n";
+    return kTexts[code];
 }
 
 bool condition_keeps(int code, int hi, int ki, int li) {

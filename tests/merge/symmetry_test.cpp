@@ -1,0 +1,356 @@
+// Space groups through gemmi: symbols in any setting, reflection conditions against gemmi's
+// own absence test, Laue groups against orbits under gemmi's matrices and against the legacy
+// classes, and the difference between the legacy condition lists and the Tables.
+#include <gtest/gtest.h>
+
+#include <gemmi/symmetry.hpp>
+
+#include <algorithm>
+#include <climits>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "merge/conditions.hpp"
+#include "merge/laue.hpp"
+#include "merge/symmetry.hpp"
+
+namespace ped::merge {
+namespace {
+
+constexpr int kBox = 6;
+
+// The settings named in the checks below, beside every entry of gemmi's table; the last is
+// outside the table, and no two indices name the plane its mirror leaves in place.
+const char* const kSettings[] = {"P b n m",    "P n m a",   "P 1 21/n 1",
+                                 "P 1 1 21/b", "C 1 2/c 1", "I 1 2/a 1",
+                                 "R -3 :R",    "R 3 2 :R",  "-P 2ybc (x+x+y+y+y,x+y+y,z)"};
+
+std::vector<std::string> texts(const std::vector<GroupCondition>& conditions) {
+    std::vector<std::string> out;
+    for (const GroupCondition& c : conditions) out.push_back(c.text);
+    return out;
+}
+
+std::string hkl(int h, int k, int l) {
+    return std::to_string(h) + " " + std::to_string(k) + " " + std::to_string(l);
+}
+
+// ---------------------------------------------------------------- symbols
+
+TEST(SpaceGroupSymbol, NumbersHermannMauguinAndHallSymbols) {
+    struct Case {
+        const char* text;
+        const char* name;
+        int number;
+    };
+    const Case cases[] = {
+        {"14", "P 1 21/c 1", 14},
+        {" 62 ", "P n m a", 62},
+        {"1", "P 1", 1},
+        {"230", "I a -3 d", 230},
+        {"48", "P n n n:2", 48},  // the reference setting is origin choice 2
+        {"166", "R -3 m:H", 166},
+        {"Pbnm", "P b n m", 62},
+        {"P b n m", "P b n m", 62},
+        {"pnma", "P n m a", 62},
+        {"P 21/n", "P 1 21/n 1", 14},
+        {"P2_1/c", "P 1 21/c 1", 14},
+        {"P2(1)/c", "P 1 21/c 1", 14},
+        {"P 1 1 21/b", "P 1 1 21/b", 14},
+        {"C2/c", "C 1 2/c 1", 15},
+        {"P 2", "P 1 2 1", 3},  // Hermann-Mauguin before Hall: unique axis b
+        {"P6_3/mmc", "P 63/m m c", 194},
+        {"R -3 :R", "R -3:R", 148},
+        {"R-3c", "R -3 c:H", 167},
+        {"H 3", "R 3:H", 146},
+        {"Pnnn:2", "P n n n:2", 48},
+        {"Fd3m", "F d -3 m:1", 227},
+        {"Ia3d", "I a -3 d", 230},
+        {"I43d", "I -4 3 d", 220},
+        {"Cmce", "C m c a", 64},
+        {"-P 2ybc", "P 1 21/c 1", 14},
+        {"-P 2ac 2n", "P n m a", 62},
+        {"P 61 2 (0 0 5)", "P 61 2 2", 178},
+        {"P 2yb (x,y,-x+z)", "P 1 21 1", 4},
+        {"P 2yb (x+y,y,z)", "P 2yb (x+y,y,z)", 0},  // a setting outside gemmi's table
+        {"Hall: P 2", "P 1 1 2", 3},
+        {"Hall:C 2", "C 1 1 2", 3},
+    };
+    for (const Case& c : cases) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(c.text);
+        ASSERT_TRUE(g.has_value()) << c.text;
+        EXPECT_EQ(g->name, c.name) << c.text;
+        EXPECT_EQ(g->number, c.number) << c.text;
+    }
+}
+
+TEST(SpaceGroupSymbol, AnythingElseHasNoValue) {
+    const std::string long_text(500, 'P');
+    const char* const cases[] = {
+        "", " ", "0", "231", "1003", "14a", "-14", "Q 1", "P 21/c junk", "R -3 :Hxyz", "xyz",
+        "P3m",  // P 3 m 1 or P 3 1 m
+        long_text.c_str(),
+        // Hall symbols gemmi 0.5.7 would read outside an array or with overflowing integers
+        "P 6 21", "Hall: P 1 21", "P 3*1", "P 2y (x/8,y,z)", "P 2y (2*x,y,z)", "P 2y (x+y,x-y,z)",
+        "P 2y (999999999x,y,z)", "P 2y (x,y,z", "P 2y (x,y,z) junk", "P 2y(x,y,z)", "P 5", "P 2q",
+        "-", "Hall:", "Hall: P 21/c", "P 2 2 2 2 2 2 2 2 2 2"};
+    for (const char* c : cases) EXPECT_FALSE(find_space_group(c).has_value()) << c;
+    EXPECT_FALSE(find_space_group(std::string("R 3\0P-", 6)).has_value());
+    EXPECT_FALSE(standard_setting(0).has_value());
+    EXPECT_FALSE(standard_setting(231).has_value());
+}
+
+// ---------------------------------------------------------------- conditions
+
+// Over every (h k l) of the box, a reflection fails a condition exactly when gemmi calls it
+// absent: no condition removes an allowed reflection and together they remove every absence.
+// gemmi's test gives (h k l) and (-h -k -l) the same answer by its definition, so it is asked
+// for one of each pair only (it is slow in the sanitizer build).
+void expect_gemmi_absences(const SpaceGroupSetting& g, const gemmi::GroupOps& ops, int box) {
+    const std::vector<GroupCondition> conditions = reflection_conditions(g);
+    for (int h = 0; h <= box; ++h)
+        for (int k = h == 0 ? 0 : -box; k <= box; ++k)
+            for (int l = h == 0 && k == 0 ? 1 : -box; l <= box; ++l) {
+                const bool absent = ops.is_systematically_absent({h, k, l});
+                const int failed = first_failed(conditions, h, k, l);
+                ASSERT_EQ(failed >= 0, absent) << g.name << ": " << hkl(h, k, l) << " "
+                                               << (failed >= 0 ? conditions[failed].text : "");
+                ASSERT_EQ(first_failed(conditions, -h, -k, -l) >= 0, absent)
+                    << g.name << ": " << hkl(-h, -k, -l);
+            }
+}
+
+// Every number's reference setting and the settings above, over -6 to 6.
+TEST(ReflectionConditions, RemoveExactlyWhatGemmiCallsAbsent) {
+    std::vector<std::string> symbols(std::begin(kSettings), std::end(kSettings));
+    for (int n = 1; n <= 230; ++n) symbols.push_back(std::to_string(n));
+    for (const std::string& s : symbols) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(s);
+        ASSERT_TRUE(g.has_value()) << s;
+        expect_gemmi_absences(*g, gemmi::symops_from_hall(g->hall.c_str()), kBox);
+    }
+}
+
+// Every setting of gemmi's table, by its symbol over -3 to 3 and by its Hall symbol over -2
+// to 2.
+TEST(ReflectionConditions, EverySettingOfGemmiTable) {
+    for (const gemmi::SpaceGroup& sg : gemmi::spacegroup_tables::main) {
+        const std::string s = sg.xhm();
+        const std::optional<SpaceGroupSetting> g = find_space_group(s);
+        ASSERT_TRUE(g.has_value()) << s;
+        ASSERT_EQ(g->name, s);
+        const gemmi::GroupOps ops = sg.operations();
+        expect_gemmi_absences(*g, ops, 3);
+        const std::optional<SpaceGroupSetting> by_hall = find_space_group("Hall: " + g->hall);
+        ASSERT_TRUE(by_hall.has_value()) << g->hall;
+        EXPECT_EQ(by_hall->number, sg.number) << g->hall;
+        expect_gemmi_absences(*by_hall, ops, 2);
+    }
+}
+
+TEST(ReflectionConditions, TextsPerCrystalFamily) {
+    struct Case {
+        const char* symbol;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"P -1", {}},
+        {"P 21/c", {"h0l: l = 2n", "0k0: k = 2n"}},
+        {"P 1 1 21/b", {"hk0: k = 2n", "00l: l = 2n"}},
+        {"C 1 2/c 1", {"hkl: h + k = 2n", "h0l: l = 2n"}},
+        {"I 1 2/a 1", {"hkl: h + k + l = 2n", "h0l: h = 2n"}},
+        {"P n m a", {"0kl: k + l = 2n", "hk0: h = 2n"}},
+        {"P b n m", {"0kl: k = 2n", "h0l: h + l = 2n"}},
+        {"P 21 21 21", {"h00: h = 2n", "0k0: k = 2n", "00l: l = 2n"}},
+        {"F d d d",
+         {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n", "h0l: h + l = 4n",
+          "hk0: h + k = 4n"}},
+        {"P 4/n b m", {"0kl: k = 2n", "hk0: h + k = 2n"}},
+        {"I 41/a m d", {"hkl: h + k + l = 2n", "hhl: 2h + l = 4n", "hk0: h = 2n"}},
+        {"P 43 21 2", {"h00: h = 2n", "00l: l = 4n"}},
+        {"P 31", {"000l: l = 3n"}},
+        {"P -3 1 c", {"hh-2hl: l = 2n"}},
+        {"P 63/m m c", {"hh-2hl: l = 2n"}},
+        {"P 63 c m", {"h-h0l: l = 2n"}},
+        {"P 61 2 2", {"000l: l = 6n"}},
+        {"R -3 c", {"hkil: -h + k + l = 3n", "h-h0l: l = 2n"}},
+        {"R -3 c :R", {"hhl: l = 2n"}},
+        {"R 3 :R", {}},
+        {"P 21 3", {"h00: h = 2n"}},
+        {"P -4 3 n", {"hhl: l = 2n"}},
+        {"F d -3 m", {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n"}},
+        {"F d -3 c", {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n", "hhl: h = 2n"}},
+        {"I a -3 d", {"hkl: h + k + l = 2n", "0kl: k = 2n", "hhl: 2h + l = 4n"}},
+        {"-P 2ybc (x+x+y+y+y,x+y+y,z)", {"hkl with 3h + 2k = 0: h + l = 2n", "h-2h0: h = 2n"}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(c.symbol);
+        ASSERT_TRUE(g.has_value()) << c.symbol;
+        EXPECT_EQ(texts(reflection_conditions(*g)), c.texts) << c.symbol;
+    }
+}
+
+TEST(ReflectionConditions, RelatedZonesTogetherAndTheFilterOrder) {
+    const std::vector<GroupCondition> fd3m = reflection_conditions(*find_space_group("Fd-3m"));
+    ASSERT_EQ(fd3m.size(), 2u);
+    std::vector<std::string> zones;
+    for (const ZoneCondition& z : fd3m[1].zones) zones.push_back(z.text);
+    EXPECT_EQ(zones,
+              (std::vector<std::string>{"0kl: k + l = 4n", "h0l: h + l = 4n", "hk0: h + k = 4n"}));
+    EXPECT_FALSE(fd3m[1].keeps(2, 0, 0));  // in hk0 and h0l
+    EXPECT_TRUE(fd3m[1].keeps(4, 0, 0));
+    EXPECT_TRUE(fd3m[1].keeps(2, 2, 2));  // in no zone of the condition
+
+    const std::vector<GroupCondition> pnma = reflection_conditions(*find_space_group("Pnma"));
+    EXPECT_EQ(first_failed(pnma, 0, 1, 0), 0);
+    EXPECT_EQ(first_failed(pnma, 1, 0, 0), 1);
+    EXPECT_EQ(first_failed(pnma, 0, 1, 2), 0);
+    EXPECT_EQ(first_failed(pnma, 2, 0, 0), -1);
+    EXPECT_EQ(first_failed(pnma, 1, 1, 1), -1);
+
+    // Extreme indices neither overflow nor fail.
+    const std::vector<GroupCondition> ia3d = reflection_conditions(*find_space_group("Ia-3d"));
+    for (const GroupCondition& c : ia3d)
+        for (int v : {INT_MIN, INT_MAX, -1})
+            EXPECT_NO_FATAL_FAILURE((void)c.keeps(v, v, INT_MIN + 2)) << c.text;
+    EXPECT_EQ(first_failed(ia3d, INT_MIN, 0, 0), -1);
+    EXPECT_EQ(first_failed(ia3d, INT_MAX, 0, 0), 0);
+}
+
+// ---------------------------------------------------------------- Laue groups
+
+// The orbit of (h k l) under gemmi's rotations and their negatives, computed apart from the
+// module's own matrices, in ascending order.
+std::vector<Triple> gemmi_orbit(const gemmi::GroupOps& ops, int h, int k, int l) {
+    std::vector<Triple> orbit;
+    for (const gemmi::Op& op : ops.sym_ops) {
+        const gemmi::Op::Miller m = op.apply_to_hkl({h, k, l});
+        orbit.push_back({m[0], m[1], m[2]});
+        orbit.push_back({-m[0], -m[1], -m[2]});
+    }
+    std::sort(orbit.begin(), orbit.end());
+    orbit.erase(std::unique(orbit.begin(), orbit.end()), orbit.end());
+    return orbit;
+}
+
+// The Laue group of each setting is the set of gemmi's rotations and their negatives. For
+// each distinct one, every reflection's equivalents are its orbit under gemmi's matrices and
+// its representative is the orbit's largest member: reflections share a representative
+// exactly when they share an orbit, the allowed ones included.
+TEST(LaueGroup, EquivalentsAreTheOrbitsOfGemmiOperations) {
+    constexpr int box = 4;
+    std::vector<std::string> symbols(std::begin(kSettings), std::end(kSettings));
+    for (int n = 1; n <= 230; ++n) symbols.push_back(std::to_string(n));
+    std::set<std::vector<IntMatrix>> tested;
+    for (const std::string& s : symbols) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(s);
+        ASSERT_TRUE(g.has_value()) << s;
+        const gemmi::GroupOps ops = gemmi::symops_from_hall(g->hall.c_str());
+        std::vector<IntMatrix> from_gemmi;
+        for (const gemmi::Op& op : ops.sym_ops) {
+            IntMatrix m{}, n{};
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) {
+                    m[i][j] = op.rot[i][j] / gemmi::Op::DEN;
+                    n[i][j] = -m[i][j];
+                }
+            from_gemmi.push_back(m);
+            from_gemmi.push_back(n);
+        }
+        std::sort(from_gemmi.begin(), from_gemmi.end());
+        from_gemmi.erase(std::unique(from_gemmi.begin(), from_gemmi.end()), from_gemmi.end());
+        const LaueGroup laue = laue_group(*g);
+        std::vector<IntMatrix> mine = laue.operations;
+        std::sort(mine.begin(), mine.end());
+        ASSERT_EQ(mine, from_gemmi) << s;
+        if (!tested.insert(mine).second) continue;
+        for (int h = -box; h <= box; ++h)
+            for (int k = -box; k <= box; ++k)
+                for (int l = -box; l <= box; ++l) {
+                    const std::vector<Triple> orbit = gemmi_orbit(ops, h, k, l);
+                    std::vector<Triple> eq = equivalents(laue, h, k, l);
+                    ASSERT_EQ(eq[0], (Triple{h, k, l}));
+                    std::sort(eq.begin(), eq.end());
+                    ASSERT_EQ(eq, orbit) << s << ": " << hkl(h, k, l);
+                    ASSERT_EQ(representative(laue, h, k, l), orbit.back())
+                        << s << ": " << hkl(h, k, l);
+                }
+    }
+    // 11 classes; 2/m also on c and in the last setting, -3 and -3m also in rhombohedral axes,
+    // -3m also as -31m.
+    EXPECT_EQ(tested.size(), 16u);
+}
+
+TEST(LaueGroup, ClassesAgreeWithGemmiAndWithTheLegacyClasses) {
+    for (const gemmi::SpaceGroup& sg : gemmi::spacegroup_tables::main) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(sg.xhm());
+        ASSERT_TRUE(g.has_value()) << sg.xhm();
+        EXPECT_EQ(laue_group(*g).class_name, sg.laue_str()) << sg.xhm();
+    }
+    // The legacy class of each number: the same symbol (the legacy one spells 6/mmm "6/mmmm"
+    // and 2/m without its axis) and the same equivalents.
+    for (int n = 1; n <= 230; ++n) {
+        const LaueGroup laue = laue_group(*standard_setting(n));
+        const int code = laue_code(n);
+        std::string legacy = laue_symbol(code);
+        if (legacy == "6/mmmm") legacy = "6/mmm";
+        if (legacy == "2/m") legacy = "1 2/m 1";
+        EXPECT_EQ(laue.symbol, legacy) << n;
+        for (const Triple& t :
+             {Triple{1, 2, 3}, Triple{3, -1, 2}, Triple{2, 2, 1}, Triple{0, 1, 4}}) {
+            const std::vector<Triple> a = equivalents(laue, int(t[0]), int(t[1]), int(t[2]));
+            const std::vector<Triple> b =
+                ped::merge::equivalents(code, int(t[0]), int(t[1]), int(t[2]));
+            EXPECT_EQ(std::set<Triple>(a.begin(), a.end()), std::set<Triple>(b.begin(), b.end()))
+                << n;
+        }
+    }
+}
+
+TEST(LaueGroup, SymbolsOfOtherSettings) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"P 1 1 21/b", "1 1 2/m"}, {"P 2/m 1 1", "2/m 1 1"}, {"C 1 2/c 1", "1 2/m 1"},
+        {"R -3 m :R", "-3m"},      {"R -3 m", "-3m1"},       {"P -3 1 m", "-31m"},
+        {"P -3 m 1", "-3m1"},      {"R -3 :R", "-3"},        {"P b n m", "mmm"},
+        {"P 63/m m c", "6/mmm"},   {"I a -3 d", "m-3m"},     {"P a -3", "m-3"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(laue_group(*find_space_group(c.first)).symbol, c.second) << c.first;
+}
+
+// ---------------------------------------------------------------- the legacy lists
+
+TEST(LegacyDifference, OnlyTheThirtyNumbersDiffer) {
+    const std::set<int> differ = {49,  53,  54,  56,  88,  103, 104, 105, 106, 112,
+                                  114, 116, 117, 118, 120, 124, 126, 128, 130, 131,
+                                  132, 133, 135, 137, 210, 212, 213, 214, 228, 230};
+    const std::set<int> remove_allowed = {49, 53, 54, 88, 116, 118, 132, 230};
+    // Over -4 to 4 here, to stay fast: for every number, the conditions named are the same
+    // over -4 to 4 as over -12 to 12.
+    for (int n = 1; n <= 230; ++n) {
+        const LegacyDifference d = legacy_difference(n, 4);
+        EXPECT_EQ(d.empty(), differ.count(n) == 0) << n;
+        EXPECT_EQ(!d.legacy_removes_allowed.empty(), remove_allowed.count(n) == 1) << n;
+        EXPECT_EQ(d.empty(), describe_difference(d).empty()) << n;
+    }
+}
+
+TEST(LegacyDifference, ConditionsAndExamples) {
+    EXPECT_EQ(describe_difference(legacy_difference(49)),
+              "Space group 49: the legacy conditions differ from the International Tables.\n"
+              "  legacy h0l: h + l = 2n removes allowed reflections, e.g. 1 0 0, 1 0 2\n"
+              "  Tables h0l: l = 2n is not applied, e.g. 1 0 1, 1 0 3\n");
+    const LegacyDifference ia3d = legacy_difference(230);
+    ASSERT_EQ(ia3d.legacy_removes_allowed.size(), 1u);
+    EXPECT_EQ(ia3d.legacy_removes_allowed[0].code, 25);
+    EXPECT_EQ(ia3d.legacy_removes_allowed[0].text, "hhl: h = 2n");
+    EXPECT_EQ(ia3d.legacy_removes_allowed[0].examples[0], (Triple{1, 1, 2}));
+    for (int code = 1; code <= kConditionCodes; ++code)
+        EXPECT_FALSE(condition_text(code, 1).empty()) << code;
+    EXPECT_EQ(condition_text(3, 173), "000l: l = 2n");
+    EXPECT_EQ(condition_text(3, 19), "00l: l = 2n");
+    EXPECT_EQ(condition_text(37, 1), "");
+}
+
+}  // namespace
+}  // namespace ped::merge
