@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int l = static_cast<signed char>(data[i + 2]) % 13;
         const bool absent = ops.is_systematically_absent({h, k, l});
         ped::fuzz::require((first_failed(conditions, h, k, l) >= 0) == absent);
-        const ped::Triple r = representative(laue, h, k, l);
-        const std::vector<ped::Triple> eq = equivalents(laue, h, k, l);
+        const ped::merge::Triple r = representative(laue, h, k, l);
+        const std::vector<ped::merge::Triple> eq = equivalents(laue, h, k, l);
         ped::fuzz::require(std::find(eq.begin(), eq.end(), r) != eq.end());
         ped::fuzz::require(representative(laue, int(r[0]), int(r[1]), int(r[2])) == r);
     }
