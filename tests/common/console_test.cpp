@@ -1,6 +1,8 @@
-// The console reader: answers typed ahead, the name-answer rule, refused answers, end of input.
+// The console reader: answers typed ahead, the name-answer rule, refused answers, the end of
+// the input, the pause, and `error`.
 #include <gtest/gtest.h>
 
+#include "common/text.hpp"
 #include "harness.hpp"
 
 namespace ped {
@@ -8,114 +10,86 @@ namespace {
 
 using test::FakeTerminal;
 
-TEST(Console, NumbersMayBeTypedAheadAcrossLines) {
-    FakeTerminal t("3 2.5\n\n  -7\n");
-    EXPECT_EQ(ask_int(t.term(), "a\n"), 3);
-    EXPECT_DOUBLE_EQ(ask_double(t.term(), "b\n"), 2.5);
-    EXPECT_EQ(ask_int(t.term(), "c\n"), -7);
-    EXPECT_EQ(t.out(), "a\nb\nc\n");
-    EXPECT_EQ(t.diag(), "");
+// Plays `steps` on a console over `input`: i a whole-number question, r a real question, 2 a
+// two-number question, n a name answer (default "def"), c a one-character answer, p the pause.
+// Returns the answers joined by '|', "END" where the input ended.
+std::string play(FakeTerminal& t, const std::string& steps) {
+    std::string answers;
+    try {
+        for (char step : steps) {
+            if (!answers.empty()) answers += "|";
+            double a, b;
+            switch (step) {
+                case 'i':
+                    answers += std::to_string(ask_int(t.term(), "q\n"));
+                    break;
+                case 'r':
+                    answers += strprintf("%g", ask_double(t.term(), "q\n"));
+                    break;
+                case '2':
+                    ask_two_doubles(t.term(), "q\n", a, b);
+                    answers += strprintf("%g %g", a, b);
+                    break;
+                case 'n':
+                    answers += t.console().read_name("def");
+                    break;
+                case 'c':
+                    answers += std::string(1, static_cast<char>(t.console().read_char()));
+                    break;
+                case 'p':
+                    t.console().pause(t.term().out);
+                    answers += "paused";
+                    break;
+            }
+        }
+    } catch (const InputEnded&) {
+        answers += "END";
+    }
+    return answers;
 }
 
-TEST(Console, RefusedAnswerDropsItsLineAndAsksAgain) {
-    FakeTerminal t("x 5\n1e999\n12abc\n4\n");
-    EXPECT_EQ(ask_int(t.term(), "n?\n"), 4);
-    EXPECT_EQ(t.out(), "n?\nn?\nn?\nn?\n");
-    const std::string d = t.diag();
-    EXPECT_NE(d.find("'x'"), std::string::npos);
-    EXPECT_NE(d.find("'1e999'"), std::string::npos);
-    EXPECT_NE(d.find("'12abc'"), std::string::npos);
-}
-
-TEST(Console, RealsRefuseWhatIsNotFinite) {
-    FakeTerminal t("nan\ninf 3\n-0.25\n");
-    EXPECT_DOUBLE_EQ(ask_double(t.term(), "r\n"), -0.25);
-    EXPECT_EQ(t.out(), "r\nr\nr\n");
-}
-
-TEST(Console, TwoNumberQuestionIsAskedAgainWhole) {
-    FakeTerminal t("200 abc 9\n300 2\n");
-    double a = 0, b = 0;
-    ask_two_doubles(t.term(), "pair\n", a, b);
-    EXPECT_DOUBLE_EQ(a, 300);
-    EXPECT_DOUBLE_EQ(b, 2);
-    EXPECT_EQ(t.out(), "pair\npair\n");
-}
-
-TEST(Console, EndOfInputWhileAnAnswerIsNeeded) {
-    FakeTerminal t("  \n ");
-    EXPECT_THROW(ask_int(t.term(), "n\n"), InputEnded);
-    FakeTerminal empty("");
-    EXPECT_THROW(empty.console().read_name("def"), InputEnded);
-}
-
-TEST(Console, NameRuleAtTheVeryStartDropsNothing) {
-    FakeTerminal t("list.txt 5\n");
-    EXPECT_EQ(t.console().read_name("in.txt"), "list.txt");
-    int v;
-    std::string w;
-    ASSERT_TRUE(t.console().read_int(v, w));  // typed after the name: still pending
-    EXPECT_EQ(v, 5);
-}
-
-TEST(Console, NameRuleEmptyLineSelectsTheDefault) {
-    FakeTerminal t("\n  \t\nx\n");
-    EXPECT_EQ(t.console().read_name("in.txt"), "in.txt");
-    EXPECT_EQ(t.console().read_name("TAVsortie"), "TAVsortie");  // blanks, then the line end
-    EXPECT_EQ(t.console().read_name("d"), "x");
-}
-
-TEST(Console, NameRuleDropsTheLineEndLeftByANumber) {
-    // The line end pending after "14" is not the empty answer; the next line is.
-    FakeTerminal t("14\n\n");
-    int v;
-    std::string w;
-    ASSERT_TRUE(t.console().read_int(v, w));
-    EXPECT_EQ(t.console().read_name("TAVsortie"), "TAVsortie");
-
-    FakeTerminal u("14\n  run1 extra\n7\n");
-    ASSERT_TRUE(u.console().read_int(v, w));
-    EXPECT_EQ(u.console().read_name("TAVsortie"), "run1");
-}
-
-TEST(Console, NameRuleDropsAnswersLeftOnTheLineOfANumber) {
-    FakeTerminal t("1 out\nnext\n");
-    int v;
-    std::string w;
-    ASSERT_TRUE(t.console().read_int(v, w));
-    EXPECT_EQ(t.console().read_name("TAVsortie"), "next");
-}
-
-TEST(Console, OneLetterNameDoesNotSwallowTheNextLine) {
-    FakeTerminal t("a\n0.5 1.5\n");
-    EXPECT_EQ(t.console().read_name("in.txt"), "a");
-    double x;
-    std::string w;
-    ASSERT_TRUE(t.console().read_double(x, w));
-    EXPECT_DOUBLE_EQ(x, 0.5);
-}
-
-TEST(Console, WindowsLineEndsAreLineEnds) {
-    FakeTerminal t("\r\n5\r\n\r\n");
-    EXPECT_EQ(t.console().read_name("in.txt"), "in.txt");
-    EXPECT_EQ(ask_int(t.term(), "q\n"), 5);
-    EXPECT_EQ(t.console().read_name("TAVsortie"), "TAVsortie");
-}
-
-TEST(Console, CharacterAnswersDropWhatIsPendingFirst) {
-    FakeTerminal t("c\nCx\n\nq");
-    EXPECT_EQ(t.console().read_char(), 'c');
-    EXPECT_EQ(t.console().read_char(), 'C');   // the line end after 'c' is dropped first
-    EXPECT_EQ(t.console().read_char(), '\n');  // "x\n" dropped, then the empty line
-    EXPECT_EQ(t.console().read_char(), 'q');
-    EXPECT_THROW(t.console().read_char(), InputEnded);
-}
-
-TEST(Console, PauseReadsNothingWhenNotATerminal) {
-    FakeTerminal t("7\n");
-    t.console().pause(t.term().out);
-    EXPECT_EQ(t.out(), "");
-    EXPECT_EQ(ask_int(t.term(), ""), 7);
+TEST(Console, Rules) {
+    struct Case {
+        const char* input;
+        const char* steps;
+        const char* answers;
+        const char* out;
+        const char* diag;
+    };
+    const Case cases[] = {
+        // Numbers typed ahead across lines; refused answers drop their line and ask again.
+        {"3 2.5\n\n  -7\n", "iri", "3|2.5|-7", "q\nq\nq\n", ""},
+        {"x 5\n1e999\n12abc\n4\n", "i", "4", "q\nq\nq\nq\n",
+         "'x' is not a whole number; please answer again.\n'1e999' is not a whole number; please "
+         "answer again.\n'12abc' is not a whole number; please answer again.\n"},
+        {"nan\ninf 3\n-0.25\n", "r", "-0.25", "q\nq\nq\n",
+         "'nan' is not a number; please answer again.\n'inf' is not a number; please answer "
+         "again.\n"},
+        {"200 abc 9\n300 2\n", "2", "300 2", "q\nq\n",
+         "'abc' is not a number; please answer again.\n"},
+        {"  \n ", "i", "END", "q\n", ""},
+        {"", "n", "END", "", ""},
+        // The name rule: nothing dropped at the very start; an empty line (blanks allowed)
+        // selects the default; the line end or the answers left on the line of a number are
+        // dropped first; a one-letter name does not swallow the next line; CR LF is a line end.
+        {"list.txt 5\n", "ni", "list.txt|5", "q\n", ""},
+        {"\n  \t\nx\n", "nnn", "def|def|x", "", ""},
+        {"14\n\n", "in", "14|def", "q\n", ""},
+        {"14\n  run1 extra\n7\n", "in", "14|run1", "q\n", ""},
+        {"1 out\nnext\n", "in", "1|next", "q\n", ""},
+        {"a\n0.5 1.5\n", "nr", "a|0.5", "q\n", ""},
+        {"\r\n5\r\n\r\n", "nin", "def|5|def", "q\n", ""},
+        // One-character answers drop what an earlier read left pending on its line.
+        {"c\nCx\n\nq", "ccccc", "c|C|\n|q|END", "", ""},
+        // The pause reads nothing when no one is at a terminal.
+        {"7\n", "pi", "paused|7", "q\n", ""},
+    };
+    for (const Case& c : cases) {
+        FakeTerminal t(c.input);
+        EXPECT_EQ(play(t, c.steps), c.answers) << c.input;
+        EXPECT_EQ(t.out(), c.out) << c.input;
+        EXPECT_EQ(t.diag(), c.diag) << c.input;
+    }
 }
 
 TEST(Error, WritesHeaderMessageAndReturnsMinusOne) {
@@ -123,6 +97,7 @@ TEST(Error, WritesHeaderMessageAndReturnsMinusOne) {
     EXPECT_EQ(error(t.term(), "error: cannot open file"), -1);
     EXPECT_EQ(error(t.term(), nullptr), -1);
     EXPECT_EQ(t.out(), "GROS BUG dans prog \nerror: cannot open file\nGROS BUG dans prog \n");
+    EXPECT_THROW(fail(t.term(), "m"), Fatal);
 }
 
 }  // namespace
