@@ -77,7 +77,8 @@ class FileSink {
 // hexadecimal number ("0x1p3"), or the words "inf", "infinity" and "nan" ("nan(...)"); values
 // beyond the range of double give HUGE_VAL, values below it a subnormal or zero. Returns the end
 // of the number, and v the same double strtod gives, bit for bit; null and v unchanged when no
-// number starts at p. Unlike strtod it does not set errno, and the decimal point is always '.'.
+// number starts at p. errno tells nothing here (strtod's range errors are not reported), and
+// the decimal point is always '.', as strtod has it in the "C" locale the tools run in.
 const char* read_real(const char* p, double& v);
 
 }  // namespace ped
