@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cell/messages.hpp"
+#include "common/format.hpp"
 #include "common/matrix.hpp"
 
 namespace ped::cell {
@@ -59,15 +60,15 @@ bool fit_window(const std::vector<Selected>& set, int symmetry, std::FILE* out, 
     CellFit c = system->cell_from(p);
     double shown[4] = {};
     for (size_t j = 0; j < system->parameters.size(); ++j) shown[j] = c.*system->parameters[j];
-    std::fprintf(out, system->fit, shown[0], shown[1], shown[2], shown[3]);
+    print(out, system->fit, shown[0], shown[1], shown[2], shown[3]);
     double sum = 0;
     for (const Selected& r : set) {
         const double d = r.g - system->g_calc(c, r.h, r.k, r.l);
         sum += d * d;
     }
-    std::fprintf(out, kChi2, sum);
+    print(out, kChi2, sum);
     c.mean_sq = sum / static_cast<double>(set.size());
-    std::fprintf(out, kMeanResidual, c.mean_sq);
+    print(out, kMeanResidual, c.mean_sq);
     fit = c;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "cell/messages.hpp"
 #include "cell/selection.hpp"
+#include "common/format.hpp"
 
 namespace ped::cell {
 
@@ -14,13 +15,13 @@ std::vector<CellFit> scan_windows(const std::vector<Reflection>& reflections, in
             for (double g2 = limits.gmax; g2 >= limits.gmin + 0.5; g2 = g2 - 0.25) {
                 if (!(g1 < g2)) continue;
                 select_window(reflections, t, g1, g2, set);
-                std::fprintf(out, kWindow, t, g1, g2);
-                std::fprintf(out, kWindowCount, static_cast<int>(set.size()));
+                print(out, kWindow, t, g1, g2);
+                print(out, kWindowCount, static_cast<int>(set.size()));
                 if (set.size() < kMinWindow) break;
                 CellFit fit;
                 if (!fit_window(set, symmetry, out, fit)) break;
                 fits.push_back(fit);
-                std::fprintf(out, kFitCount, static_cast<int>(fits.size()));
+                print(out, kFitCount, static_cast<int>(fits.size()));
             }
         }
     }

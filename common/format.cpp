@@ -1,6 +1,7 @@
 #include "common/format.hpp"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -273,6 +274,143 @@ const char* read_real(const char* p, double& v) {
     if (end == p) return nullptr;
     v = x;
     return end;
+}
+
+namespace {
+
+// One conversion of a format: flags, width, precision, length and letter.
+struct Spec {
+    bool left = false;
+    int width = 0, precision = -1;
+    int longs = 0;      // 'l' count
+    bool size = false;  // 'z'
+    char letter = 0;
+};
+
+// Reads the conversion after a '%' at p; returns the character after it, or null for one
+// put_format does not do itself.
+const char* read_spec(const char* p, Spec& s) {
+    if (*p == '-') {
+        s.left = true;
+        ++p;
+    }
+    while (is_digit(*p)) s.width = s.width * 10 + (*p++ - '0');
+    if (*p == '.') {
+        s.precision = 0;
+        for (++p; is_digit(*p);) s.precision = s.precision * 10 + (*p++ - '0');
+    }
+    while (*p == 'l') {
+        ++s.longs;
+        ++p;
+    }
+    if (*p == 'z') {
+        s.size = true;
+        ++p;
+    }
+    s.letter = *p;
+    const bool integer = s.letter == 'd' || (s.letter == 'u' && s.size);
+    const bool ok =
+        (integer && s.precision < 0 && s.longs <= 2) ||
+        (s.letter == 'f' && s.longs <= 1 && !s.size) ||
+        ((s.letter == 's' || s.letter == 'c') && s.precision < 0 && !s.longs && !s.size) ||
+        (s.letter == '%' && !s.left && !s.width && s.precision < 0);
+    return ok ? p + 1 : nullptr;
+}
+
+bool done_here(const char* fmt) {
+    for (const char* p = fmt; *p; ++p) {
+        if (*p != '%') continue;
+        Spec s;
+        if (!(p = read_spec(p + 1, s))) return false;
+        --p;
+    }
+    return true;
+}
+
+}  // namespace
+
+void put_vformat(std::string& out, const char* fmt, std::va_list args) {
+    if (!done_here(fmt)) {
+        std::va_list again;
+        va_copy(again, args);
+        const int size = std::vsnprintf(nullptr, 0, fmt, again);
+        va_end(again);
+        if (size <= 0) return;
+        const size_t at = out.size();
+        out.resize(at + static_cast<size_t>(size) + 1);
+        std::vsnprintf(&out[at], static_cast<size_t>(size) + 1, fmt, args);
+        out.resize(at + static_cast<size_t>(size));
+        return;
+    }
+    const char* p = fmt;
+    while (*p) {
+        const char* percent = std::strchr(p, '%');
+        if (!percent) {
+            out.append(p);
+            break;
+        }
+        out.append(p, static_cast<size_t>(percent - p));
+        Spec s;
+        p = read_spec(percent + 1, s);
+        const int width = s.left ? -s.width : s.width;
+        switch (s.letter) {
+            case 'd':
+                put_int(out,
+                        s.size         ? static_cast<long long>(va_arg(args, std::ptrdiff_t))
+                        : s.longs == 2 ? va_arg(args, long long)
+                        : s.longs == 1 ? static_cast<long long>(va_arg(args, long))
+                                       : static_cast<long long>(va_arg(args, int)),
+                        width);
+                break;
+            case 'u': {
+                const size_t v = va_arg(args, size_t);
+                if (v > static_cast<size_t>(LLONG_MAX)) {
+                    out += strprintf("%*zu", width, v);
+                } else {
+                    put_int(out, static_cast<long long>(v), width);
+                }
+                break;
+            }
+            case 'f':
+                put_fixed(out, va_arg(args, double), width, s.precision);
+                break;
+            case 's': {
+                const char* text = va_arg(args, const char*);
+                const std::string_view t = text ? text : "(null)";
+                const size_t pad = t.size() < size_t(s.width) ? size_t(s.width) - t.size() : 0;
+                if (!s.left) out.append(pad, ' ');
+                out.append(t);
+                if (s.left) out.append(pad, ' ');
+                break;
+            }
+            case 'c': {
+                const size_t pad = s.width > 1 ? size_t(s.width) - 1 : 0;
+                if (!s.left) out.append(pad, ' ');
+                out.push_back(static_cast<char>(va_arg(args, int)));
+                if (s.left) out.append(pad, ' ');
+                break;
+            }
+            default:
+                out.push_back('%');
+        }
+    }
+}
+
+void put_format(std::string& out, const char* fmt, ...) {
+    std::va_list args;
+    va_start(args, fmt);
+    put_vformat(out, fmt, args);
+    va_end(args);
+}
+
+void print(std::FILE* file, const char* fmt, ...) {
+    thread_local std::string text;
+    text.clear();
+    std::va_list args;
+    va_start(args, fmt);
+    put_vformat(text, fmt, args);
+    va_end(args);
+    std::fwrite(text.data(), 1, text.size(), file);
 }
 
 }  // namespace ped

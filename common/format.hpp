@@ -4,10 +4,13 @@
 // spare them the general format machinery of the C library.
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
+
+#include "common/text.hpp"
 
 namespace ped {
 
@@ -24,6 +27,15 @@ void put_int(std::string& out, long long v, int width);
 inline void put_text(std::string& out, std::string_view text) {
     out.append(text);
 }
+
+// Appends what printf(fmt, ...) writes. The conversions the tools' layouts use are done by the
+// functions above: %d %ld %lld %zu, %f and %lf with a width and a precision, %s, %c, %%, each
+// with an optional width and '-'; a format with anything else goes to vsnprintf whole.
+void put_format(std::string& out, const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
+void put_vformat(std::string& out, const char* fmt, std::va_list args);
+
+// fprintf(file, fmt, ...) through put_format, for lines written many times.
+void print(std::FILE* file, const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
 
 // A reflection record: "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n".
 void append_reflection(std::string& out, int h, int k, int l, double i, double sig, double g);

@@ -5,6 +5,7 @@
 namespace ped {
 
 OutFile::~OutFile() {
+    sink_.reset();
     if (file_) std::fclose(file_);
 }
 
@@ -13,7 +14,7 @@ bool OutFile::open(const std::string& path) {
     path_ = path;
     failed_ = false;
     file_ = std::fopen(path.c_str(), "wb");
-    if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+    if (file_) sink_ = std::make_unique<FileSink>(file_);
     return file_ != nullptr;
 }
 
@@ -21,18 +22,21 @@ void OutFile::printf(const char* fmt, ...) {
     if (!file_) return;
     va_list args;
     va_start(args, fmt);
-    if (std::vfprintf(file_, fmt, args) < 0) failed_ = true;
+    put_vformat(sink_->buffer(), fmt, args);
     va_end(args);
+    sink_->commit();
 }
 
 void OutFile::write(const std::string& text) {
     if (!file_) return;
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+    sink_->buffer() += text;
+    sink_->commit();
 }
 
 bool OutFile::close() {
     if (!file_) return !failed_;
-    if (std::ferror(file_)) failed_ = true;
+    if (!sink_->finish()) failed_ = true;
+    sink_.reset();
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
     return !failed_;

@@ -1,10 +1,14 @@
 // An output file written in binary mode ("\n" line ends on every platform) that remembers
-// whether every write went through, so a tool never reports success for a half file.
+// whether every write went through, so a tool never reports success for a half file. Text is
+// gathered in memory and written in large blocks; fixed layouts can be appended to the buffer
+// directly (common/format.hpp) instead of going through printf.
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "common/format.hpp"
 #include "common/text.hpp"
 
 namespace ped {
@@ -24,11 +28,16 @@ class OutFile {
     void printf(const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
     void write(const std::string& text);
 
+    // The text not yet written, to append to; commit() after appending.
+    std::string& buffer() { return sink_->buffer(); }
+    void commit() { sink_->commit(); }
+
     // Closes the file. True when every write and the close itself succeeded.
     bool close();
 
   private:
     std::FILE* file_ = nullptr;
+    std::unique_ptr<FileSink> sink_;
     std::string path_;
     bool failed_ = false;
 };

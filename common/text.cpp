@@ -1,5 +1,7 @@
 #include "common/text.hpp"
 
+#include "common/format.hpp"
+
 #include <climits>
 #include <cmath>
 #include <cstdarg>
@@ -83,8 +85,8 @@ bool parse_double(std::string_view word, double& value) {
         large.assign(w);
         text = large.c_str();
     }
-    char* end = nullptr;
-    const double v = std::strtod(text, &end);
+    double v;
+    const char* end = read_real(text, v);
     if (end != text + w.size() || !std::isfinite(v)) return false;
     value = v;
     return true;
@@ -123,9 +125,9 @@ bool scan_record(const std::string& line, int* int_values, int ints, double* rea
     }
     for (int i = 0; i < reals; ++i) {
         skip_blanks(p);
-        char* end = nullptr;
-        const double v = std::strtod(p, &end);
-        if (end == p || !std::isfinite(v) || !ends_number(*end)) return false;
+        double v;
+        const char* end = read_real(p, v);
+        if (!end || !std::isfinite(v) || !ends_number(*end)) return false;
         real_values[i] = v;
         p = end;
     }

@@ -1,5 +1,8 @@
 #include "common/tool.hpp"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <string>
 
 #ifndef PED_VERSION
@@ -10,6 +13,9 @@ namespace ped {
 
 int run_tool(int argc, char** argv, const ToolInfo& info,
              const std::function<void(const Terminal&, const CommandLine&)>& run) {
+    // A console that is a file or a pipe gets large blocks (a person at a terminal gets each
+    // line as it comes; every question flushes anyway).
+    if (!isatty(fileno(stdout))) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 20);
     Console console(stdin);
     const Terminal t{console, stdout, stderr, argc > 0 ? argv[0] : "", info.lang};
     try {

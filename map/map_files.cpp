@@ -15,12 +15,15 @@ std::string picture_name(const std::string& output) {
 }
 
 void write_text_map(OutFile& out, const Grid& grid) {
-    std::string line;
+    // "%6.3lf\t" for every cell.
     for (int y = kLastCell; y >= 0; --y) {
-        line.clear();
-        for (int x = 0; x <= kLastCell; ++x) line += strprintf("%6.3lf\t", grid.at(x, y));
+        std::string& line = out.buffer();
+        for (int x = 0; x <= kLastCell; ++x) {
+            put_fixed(line, grid.at(x, y), 6, 3);
+            line += '\t';
+        }
         line += '\n';
-        out.write(line);
+        out.commit();
     }
 }
 

@@ -221,7 +221,7 @@ TEST(PutInt, MatchesPrintf) {
     EXPECT_TRUE(none(misses, checked));
 }
 
-TEST(RecordLines, MatchTheirPrintfLayouts) {
+TEST(RecordLines, MatchTheirPrintfLayoutsAndPutFormatMatchesPrintf) {
     std::mt19937_64 rng(4);
     // Mostly values of the records' range, now and then one too wide for its column, a
     // negative zero or a value that is not finite.
@@ -253,9 +253,22 @@ TEST(RecordLines, MatchTheirPrintfLayouts) {
         const std::string zone =
             strprintf("%4d%4d%4d%15.2lf%15.2lf%15.2lf%15.2lf%15.8lf%15.8lf%10.2lf%10.2lf\n", h, k,
                       l, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-        checked += 2;
-        if (got.compare(at, std::string::npos, want + zone) != 0)
-            misses.add(got.substr(at) + " instead of\n" + want + zone);
+        // The same layouts, and the other conversions, through put_format.
+        put_format(got, "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n", h, k, l, i, sig, g);
+        const long lv = index() * 100000L;
+        const size_t zv = static_cast<size_t>(n) * 977;
+        const char* word = n % 2 ? "zb.hkl" : "";
+        put_format(got, "%-6s|%3c|%zu|%ld|%lld|%%|%.0f|%lf|%-9.3f|%s %d\n", word, 'A' + n % 26, zv,
+                   lv, 1LL << (n % 63), i, sig, g, word, -n);
+        put_format(got, "%g|%5.1e|%x\n", i, sig, n);  // not done here: vsnprintf
+        const std::string more =
+            want +
+            strprintf("%-6s|%3c|%zu|%ld|%lld|%%|%.0f|%lf|%-9.3f|%s %d\n", word, 'A' + n % 26, zv,
+                      lv, 1LL << (n % 63), i, sig, g, word, -n) +
+            strprintf("%g|%5.1e|%x\n", i, sig, n);
+        checked += 5;
+        if (got.compare(at, std::string::npos, want + zone + more) != 0)
+            misses.add(got.substr(at) + " instead of\n" + want + zone + more);
         at = got.size();
     }
     EXPECT_EQ(got.compare(0, 5, "kept "), 0);
