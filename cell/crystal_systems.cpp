@@ -29,11 +29,13 @@ CellFit monoclinic_cell(const double p[4]) {
     return c;
 }
 
-double monoclinic_g(const CellFit& c, double h, double k, double l) {
+GCalc monoclinic_g(const CellFit& c) {
     const double beta = c.beta * pi / 180;
-    const double s2 = std::sin(beta) * std::sin(beta);
-    return std::sqrt(h * h / (c.a * c.a * s2) + k * k / (c.b * c.b) + l * l / (c.c * c.c * s2) +
-                     -2 * h * l * std::cos(beta) / (c.a * c.c * s2));
+    const double s2 = std::sin(beta) * std::sin(beta), cos_beta = std::cos(beta);
+    const double a2 = c.a * c.a * s2, b2 = c.b * c.b, c2 = c.c * c.c * s2, ac = c.a * c.c * s2;
+    return [=](double h, double k, double l) {
+        return std::sqrt(h * h / a2 + k * k / b2 + l * l / c2 + -2 * h * l * cos_beta / ac);
+    };
 }
 
 const CrystalSystem kSystems[] = {
@@ -45,8 +47,10 @@ const CrystalSystem kSystems[] = {
          c.a = 1 / std::sqrt(p[0]);
          return c;
      },
-     [](const CellFit& c, double h, double k, double l) {
-         return std::sqrt(h * h + k * k + l * l) / c.a;
+     [](const CellFit& c) -> GCalc {
+         return [a = c.a](double h, double k, double l) {
+             return std::sqrt(h * h + k * k + l * l) / a;
+         };
      },
      {kA},
      kFitCubic,
@@ -65,8 +69,10 @@ const CrystalSystem kSystems[] = {
          c.c = 1 / std::sqrt(p[1]);
          return c;
      },
-     [](const CellFit& c, double h, double k, double l) {
-         return std::sqrt((h * h + k * k) / (c.a * c.a) + l * l / (c.c * c.c));
+     [](const CellFit& c) -> GCalc {
+         return [a2 = c.a * c.a, c2 = c.c * c.c](double h, double k, double l) {
+             return std::sqrt((h * h + k * k) / a2 + l * l / c2);
+         };
      },
      {kA, kC},
      kFitAC,
@@ -87,8 +93,10 @@ const CrystalSystem kSystems[] = {
          c.c = 1 / std::sqrt(p[1]);
          return c;
      },
-     [](const CellFit& c, double h, double k, double l) {
-         return std::sqrt(4 * (h * h + h * k + k * k) / (3 * c.a * c.a) + l * l / (c.c * c.c));
+     [](const CellFit& c) -> GCalc {
+         return [a2 = 3 * c.a * c.a, c2 = c.c * c.c](double h, double k, double l) {
+             return std::sqrt(4 * (h * h + h * k + k * k) / a2 + l * l / c2);
+         };
      },
      {kA, kC},
      kFitAC,
@@ -109,8 +117,10 @@ const CrystalSystem kSystems[] = {
          c.c = 1 / std::sqrt(p[2]);
          return c;
      },
-     [](const CellFit& c, double h, double k, double l) {
-         return std::sqrt(h * h / (c.a * c.a) + k * k / (c.b * c.b) + l * l / (c.c * c.c));
+     [](const CellFit& c) -> GCalc {
+         return [a2 = c.a * c.a, b2 = c.b * c.b, c2 = c.c * c.c](double h, double k, double l) {
+             return std::sqrt(h * h / a2 + k * k / b2 + l * l / c2);
+         };
      },
      {kA, kB, kC},
      kFitABC,

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace ped::cell {
@@ -23,13 +24,16 @@ struct CellFit {
 };
 
 using CellParameter = double CellFit::*;
+using GCalc = std::function<double(double h, double k, double l)>;
 
 struct CrystalSystem {
     int code;
     int order;  // unknowns of the normal system
     void (*basis)(double h, double k, double l, double f[4]);
     CellFit (*cell_from)(const double p[4]);  // the cell from the coefficients p
-    double (*g_calc)(const CellFit& cell, double h, double k, double l);
+    // g calculated from a cell, as a function of the indices (what depends on the cell alone
+    // is worked out once).
+    GCalc (*g_calc)(const CellFit& cell);
     std::vector<CellParameter> parameters;  // refined, in the order they are printed
     const char* fit;                        // a window's fit on the console, the parameters
     const char* heading;                    // of the final report

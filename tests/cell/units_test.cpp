@@ -72,7 +72,7 @@ TEST(Selection, BoundsAndThresholdBelongToTheWindow) {
         {7, 0, 0, nan, 1, 0.7},     // no ratio: kept
     };
     std::vector<Selected> set;
-    select_window(rs, 2, 0.5, 1.0, set);
+    select_window(candidates_of(rs), 2, 0.5, 1.0, set);
     ASSERT_EQ(set.size(), 4u);
     EXPECT_EQ(set[0].h, 1);
     EXPECT_EQ(set[1].h, 2);
@@ -170,7 +170,7 @@ TEST(WindowFit, NoisyOrthorhombicResiduals) {
     EXPECT_NEAR(fit.c, 7, 0.01);
     double sum = 0;
     for (const Selected& s : set) {
-        const double d = s.g - crystal_system(kOrthorhombic)->g_calc(fit, s.h, s.k, s.l);
+        const double d = s.g - crystal_system(kOrthorhombic)->g_calc(fit)(s.h, s.k, s.l);
         sum += d * d;
     }
     EXPECT_DOUBLE_EQ(fit.mean_sq, sum / static_cast<double>(set.size()));

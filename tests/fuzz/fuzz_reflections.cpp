@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::fclose(in);
     std::vector<cell::Selected> set;
-    cell::select_window(file.records, std::numeric_limits<int>::min(), -1e300, 1e300, set);
+    cell::select_window(cell::candidates_of(file.records), std::numeric_limits<int>::min(), -1e300,
+                        1e300, set);
     if (!set.empty()) {
         for (int symmetry : {'c', 'q', 'o', 'h', 'm'}) {
             cell::CellFit fit;
