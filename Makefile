@@ -32,7 +32,7 @@ demo: tools
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
 
 bench: all
-	sh tests/bench/run_bench.sh $(BUILD)/bin $(BUILD)/tests
+	sh tests/bench/run_bench.sh $(BUILD)/bin $(BUILD)/tests examples
 
 # Each fuzz target runs FUZZ_SECONDS on a scratch copy of its corpus (tests/fuzz/corpus/).
 FUZZ_SECONDS ?= 60
