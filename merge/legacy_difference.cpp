@@ -64,23 +64,4 @@ LegacyDifference legacy_difference(int number, int box) {
     return d;
 }
 
-std::string describe_difference(const LegacyDifference& d) {
-    if (d.empty()) return "";
-    const auto list = [](const std::vector<Triple>& examples) {
-        std::string s;
-        for (const Triple& t : examples) {
-            if (!s.empty()) s += ", ";
-            s += std::to_string(t[0]) + " " + std::to_string(t[1]) + " " + std::to_string(t[2]);
-        }
-        return s;
-    };
-    std::string s = "Space group " + std::to_string(d.number) +
-                    ": the legacy conditions differ from the International Tables.\n";
-    for (const ConditionExamples& e : d.legacy_removes_allowed)
-        s += "  legacy " + e.text + " removes allowed reflections, e.g. " + list(e.examples) + "\n";
-    for (const ConditionExamples& e : d.tables_not_applied)
-        s += "  Tables " + e.text + " is not applied, e.g. " + list(e.examples) + "\n";
-    return s;
-}
-
 }  // namespace ped::merge

@@ -117,8 +117,4 @@ struct LegacyDifference {
 
 LegacyDifference legacy_difference(int number, int box = 6);
 
-// A plain English description of a difference, one line per condition; empty when there is
-// none.
-std::string describe_difference(const LegacyDifference& difference);
-
 }  // namespace ped::merge
