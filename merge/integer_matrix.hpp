@@ -18,12 +18,25 @@ IntMatrix negated(const IntMatrix& a);
 IntMatrix transposed(const IntMatrix& a);
 long long determinant(const IntMatrix& a);
 
-// (h k l) M, the indices of the reflection that M carries (h k l) to.
-Triple row_times(long long h, long long k, long long l, const IntMatrix& m);
-IntRow row_times(const IntRow& v, const IntMatrix& m);
+// (h k l) M, the indices of the reflection that M carries (h k l) to. Inline: the merge calls
+// it for every operation of the Laue group on every reflection.
+inline Triple row_times(long long h, long long k, long long l, const IntMatrix& m) {
+    Triple r{};
+    for (int j = 0; j < 3; ++j) r[j] = h * m[0][j] + k * m[1][j] + l * m[2][j];
+    return r;
+}
+
+inline IntRow row_times(const IntRow& v, const IntMatrix& m) {
+    const Triple r = row_times(v[0], v[1], v[2], m);
+    return {static_cast<int>(r[0]), static_cast<int>(r[1]), static_cast<int>(r[2])};
+}
 
 // M x for a column x.
-IntRow times_column(const IntMatrix& m, const IntRow& x);
+inline IntRow times_column(const IntMatrix& m, const IntRow& x) {
+    IntRow r{};
+    for (int i = 0; i < 3; ++i) r[i] = m[i][0] * x[0] + m[i][1] * x[1] + m[i][2] * x[2];
+    return r;
+}
 
 // The order of a rotation (1 to 6), 0 when no power up to the sixth is the identity.
 int order_of(const IntMatrix& m);

@@ -18,10 +18,8 @@
 namespace ped::merge {
 namespace {
 
-constexpr int kBox = 6;
-
-// The settings named in the checks below, beside every entry of gemmi's table; the last is
-// outside the table, and no two indices name the plane its mirror leaves in place.
+// The settings of the Laue-group check below, beside every entry of gemmi's table; the last
+// is outside the table, and no two indices name the plane its mirror leaves in place.
 const char* const kSettings[] = {"P b n m",    "P n m a",   "P 1 21/n 1",
                                  "P 1 1 21/b", "C 1 2/c 1", "I 1 2/a 1",
                                  "R -3 :R",    "R 3 2 :R",  "-P 2ybc (x+x+y+y+y,x+y+y,z)"};
@@ -119,17 +117,6 @@ void expect_gemmi_absences(const SpaceGroupSetting& g, const gemmi::GroupOps& op
                 ASSERT_EQ(first_failed(conditions, -h, -k, -l) >= 0, absent)
                     << g.name << ": " << hkl(-h, -k, -l);
             }
-}
-
-// Every number's reference setting and the settings above, over -6 to 6.
-TEST(ReflectionConditions, RemoveExactlyWhatGemmiCallsAbsent) {
-    std::vector<std::string> symbols(std::begin(kSettings), std::end(kSettings));
-    for (int n = 1; n <= 230; ++n) symbols.push_back(std::to_string(n));
-    for (const std::string& s : symbols) {
-        const std::optional<SpaceGroupSetting> g = find_space_group(s);
-        ASSERT_TRUE(g.has_value()) << s;
-        expect_gemmi_absences(*g, gemmi::symops_from_hall(g->hall.c_str()), kBox);
-    }
 }
 
 // Every setting of gemmi's table, by its symbol over -3 to 3 and by its Hall symbol over -2
