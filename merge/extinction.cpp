@@ -4,9 +4,13 @@ namespace ped::merge {
 
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
                                            const std::vector<Condition>& conditions,
-                                           std::FILE* echo, const char* trace) {
+                                           std::FILE* echo, const char* trace,
+                                           const char* text_trace) {
     for (const Condition& c : conditions) {
-        if (trace) std::fprintf(echo, trace, c.code);
+        if (trace && c.code == 0 && text_trace)
+            std::fprintf(echo, text_trace, c.text.c_str());
+        else if (trace)
+            std::fprintf(echo, trace, c.code);
         std::vector<ZoneRecord> kept;
         kept.reserve(records.size());
         for (const ZoneRecord& r : records) {
@@ -31,7 +35,7 @@ bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& sym
     }
     for (ZoneRecord& r : records) r = through_zone_layout(r);
     kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
-                              s.msg.condition_trace);
+                              s.msg.condition_trace, s.msg.condition_text_trace);
     return true;
 }
 

@@ -104,6 +104,17 @@ struct Messages {
     double calibration_pixels;
     // The extinction filter writes every condition code it takes (closing 0 included).
     const char* condition_trace;  // %d, or null for no trace
+
+    // Space groups by symbol and the conditions of the International Tables (--sg, --ita).
+    const char* unknown_symbol;              // %s the value of --sg
+    const char* ita_needs_number;            // %d the number given
+    const char* difference_heading;          // %d number; then the lines below, one per condition
+    const char* difference_kept_absent;      // %s condition of the Tables, %s examples
+    const char* difference_removed_allowed;  // %s condition of the list, %s examples
+    const char* difference_ita;
+    // The trace of a condition without a code (one derived from the operations): %s its text,
+    // or null for no trace.
+    const char* condition_text_trace;
 };
 
 extern const Messages english_catalogue;  // TAV3eng

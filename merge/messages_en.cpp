@@ -33,7 +33,14 @@ const Messages english_catalogue = {
     "intensity and g scaling), <out>.hkl (the scaled reflections of every zone), <out>fin.hkl\n"
     "(the merged reflections, h k l I sigI g, read by cellsolve).\n"
     "Exit status: 0 at a normal end, 255 after a fatal error.\n",
-    /* options_usage */ "",
+    /* options_usage */
+    "  --sg=SYMBOL  the space group by its symbol, in any setting: P b n m, P 1 21/n 1, R -3 :R,\n"
+    "               a Hall symbol (-P 2ybc) or a number. Its reflection conditions and Laue\n"
+    "               group come from its operations. Position 8 is then left out: the Lorentz\n"
+    "               flag is 8, voltage and angle 9 10, the output name 11 (9 without Lorentz)\n"
+    "  --ita        filter a space-group number (position 8, or --sg given a number) with the\n"
+    "               conditions of the International Tables for its standard setting, not the\n"
+    "               tool's own lists (a symbol's conditions always come from its operations)\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -138,6 +145,20 @@ const Messages english_catalogue = {
 
     /* calibration_pixels */ 0,
     /* condition_trace */ nullptr,
+
+    /* unknown_symbol */
+    "error: --sg=%s names no space group (a number 1 to 230, a Hermann-Mauguin symbol such as "
+    "P b n m or P 1 21/n 1, or a Hall symbol)",
+    /* ita_needs_number */ "error: --ita needs a space-group number from 1 to 230, not %d",
+    /* difference_heading */
+    "warning: the tool's own condition list for space group %d differs from the International "
+    "Tables:\n",
+    /* difference_kept_absent */
+    "  it keeps reflections that the Tables' %s makes absent (for example %s)\n",
+    /* difference_removed_allowed */
+    "  its own %s removes reflections the group allows (for example %s)\n",
+    /* difference_ita */ "  --ita filters with the conditions of the Tables instead.\n",
+    /* condition_text_trace */ nullptr,
 };
 
 }  // namespace ped::merge

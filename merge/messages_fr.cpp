@@ -53,7 +53,16 @@ const Messages french_catalogue = {
     "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
     "h k l I sigI g, lues par cellsolve).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
-    /* options_usage */ "",
+    /* options_usage */
+    "  --sg=SYMBOLE le groupe d'espace par son symbole, dans tout reglage : P b n m,\n"
+    "               P 1 21/n 1, R -3 :R, un symbole de Hall (-P 2ybc) ou un numero. Ses\n"
+    "               conditions de reflexion et son groupe de Laue viennent de ses operations.\n"
+    "               La position 8 est alors omise : Lorentz en 8, tension et angle en 9 10,\n"
+    "               le nom de sortie en 11 (en 9 sans correction de Lorentz)\n"
+    "  --ita        filtre un numero de groupe (position 8, ou --sg donne par un numero) avec\n"
+    "               les conditions des Tables internationales de son reglage standard, pas\n"
+    "               les listes propres a l'outil (celles d'un symbole viennent toujours de\n"
+    "               ses operations)\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -152,6 +161,21 @@ const Messages french_catalogue = {
 
     /* calibration_pixels */ 2048,
     /* condition_trace */ "cond vaut : %d\n",
+
+    /* unknown_symbol */
+    "erreur : --sg=%s ne nomme aucun groupe d'espace (un numero de 1 a 230, un symbole de "
+    "Hermann-Mauguin comme P b n m ou P 1 21/n 1, ou un symbole de Hall)",
+    /* ita_needs_number */
+    "erreur : --ita demande un numero de groupe d'espace de 1 a 230, pas %d",
+    /* difference_heading */
+    "attention : la liste de conditions propre a l'outil pour le groupe d'espace %d differe des "
+    "Tables internationales :\n",
+    /* difference_kept_absent */
+    "  elle garde des reflexions que la condition des Tables %s rend absentes (par exemple %s)\n",
+    /* difference_removed_allowed */
+    "  sa condition %s supprime des reflexions que le groupe permet (par exemple %s)\n",
+    /* difference_ita */ "  --ita filtre avec les conditions des Tables.\n",
+    /* condition_text_trace */ "cond vaut : %s\n",
 };
 
 }  // namespace ped::merge

@@ -32,6 +32,11 @@ void g_limits(const Session& s, const CommandLine& cl, PrepareOptions& o) {
     o.gmax = value;
 }
 
+// A position after the space group's, where it is when --sg leaves position 8 out.
+size_t after_group(const RunParams& p, size_t pos) {
+    return p.space_group_option ? pos - 1 : pos;
+}
+
 // A flag answered "0 for yes".
 bool yes(const Session& s, const CommandLine& cl, size_t pos, const char* question) {
     return take_int(s.term, cl, pos, question) == 0;
@@ -50,12 +55,12 @@ void take_parameters(const Session& s, const CommandLine& cl, RunParams& p) {
     o.negatives_to_one = yes(s, cl, 5, s.msg.ask_negatives);
     o.poisson_error = yes(s, cl, 6, s.msg.ask_error_choice);
     o.friedel_merge = yes(s, cl, 7, s.msg.ask_friedel);
-    o.space_group = take_int(s.term, cl, 8, s.msg.ask_space_group);
-    o.lorentz = yes(s, cl, 9, s.msg.ask_lorentz);
+    if (!p.space_group_option) o.space_group = take_int(s.term, cl, 8, s.msg.ask_space_group);
+    o.lorentz = yes(s, cl, after_group(p, 9), s.msg.ask_lorentz);
     if (!o.lorentz) return;
-    if (cl.given() >= 11) {
-        o.voltage = real_at(s.term, cl, 10);
-        o.angle = real_at(s.term, cl, 11);
+    if (cl.given() >= after_group(p, 11)) {
+        o.voltage = real_at(s.term, cl, after_group(p, 10));
+        o.angle = real_at(s.term, cl, after_group(p, 11));
     } else {
         ask_two_doubles(s.term, s.msg.ask_voltage_angle, o.voltage, o.angle);
     }
@@ -80,7 +85,8 @@ std::string take_output_name(const Session& s, const CommandLine& cl, const RunP
         ask(s.term, s.msg.ask_output);
         return s.term.in.read_name(kDefaultOutput);
     };
-    return take_output_name(s.term, cl, p.prep.lorentz ? 12 : 10, ask_name, replaced);
+    return take_output_name(s.term, cl, after_group(p, p.prep.lorentz ? 12 : 10), ask_name,
+                            replaced);
 }
 
 }  // namespace ped::merge

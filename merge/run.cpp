@@ -13,6 +13,7 @@
 #include "merge/run_symmetry.hpp"
 #include "merge/scale_factors.hpp"
 #include "merge/symmetry_merge.hpp"
+#include "merge/symmetry_options.hpp"
 #include "merge/zone_list.hpp"
 
 namespace ped::merge {
@@ -68,13 +69,18 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list,
 
 void run_merge(const Session& s, const CommandLine& cl) {
     std::FILE* out = s.term.out;
+    const SymmetryOptions symmetry_given = symmetry_options(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
+    if (symmetry_given.setting) {
+        p.space_group_option = true;
+        p.prep.space_group = symmetry_given.setting->number;
+    }
     p.list = take_list_name(s, cl);
     const std::vector<Zone> zones = zones_of(s, p.list);
     take_parameters(s, cl, p);
-    const RunSymmetry symmetry = legacy_symmetry(p.prep.space_group);
+    const RunSymmetry symmetry = choose_symmetry(s, symmetry_given, p.prep.space_group);
 
     for (size_t z = 0; z < zones.size(); ++z) {
         transfor2(s, zones[z].name, zones[z].prepared, p.prep, symmetry);
@@ -105,7 +111,8 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, {}};
+    const ToolInfo info{
+        tool, msg.language, msg.usage, msg.options_usage, {{"sg", true}, {"ita", false}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "merge/laue.hpp"
+#include "merge/symmetry.hpp"
 
 namespace ped::merge {
 
@@ -32,5 +33,14 @@ struct RunSymmetry {
 
 // The tool's own condition lists and Laue classes for a space-group number.
 RunSymmetry legacy_symmetry(int space_group);
+
+// A group in the setting a user named: the conditions derived from its operations (code 0),
+// in the order reflection_conditions gives them, and its Laue group, whose largest equivalent
+// stands for a class; the class line shows the symbol of that setting.
+RunSymmetry setting_symmetry(const SpaceGroupSetting& group);
+
+// A number (1 to 230) with the conditions of the International Tables for its standard
+// setting, and its own Laue class as legacy_symmetry gives it.
+RunSymmetry tables_symmetry(int space_group);
 
 }  // namespace ped::merge

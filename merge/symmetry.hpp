@@ -1,7 +1,9 @@
 // Space groups in any setting, through gemmi: a user's symbol resolved to the group's
-// operations, the reflection conditions derived from them, the Laue group that merges
-// equivalents, and how the legacy condition lists of a number differ from the International
-// Tables. gemmi stays inside symmetry.cpp; this header holds only plain data.
+// operations (space_group_symbol.cpp), the reflection conditions derived from them
+// (reflection_conditions.cpp, with reciprocal_zones and condition_names), the Laue group that
+// merges equivalents (laue_group.cpp), and how the legacy condition lists of a number differ
+// from the International Tables (legacy_difference.cpp). gemmi stays inside those .cpp files;
+// this header holds only plain data.
 #pragma once
 
 #include <array>
@@ -46,6 +48,8 @@ struct GroupCondition {
 
 // A space group in one setting. Matrices act on coordinates (x' = R x) and on indices as a
 // row, (h' k' l') = (h k l) R; translations are in 24ths.
+inline constexpr int kTranslationDenominator = 24;
+
 struct SpaceGroupSetting {
     std::string name;  // gemmi's symbol ("P 1 21/c 1", "R -3 c:H"), or the Hall symbol given
                        // for a setting outside gemmi's table
@@ -112,9 +116,5 @@ struct LegacyDifference {
 };
 
 LegacyDifference legacy_difference(int number, int box = 6);
-
-// A plain English description of a difference, one line per condition; empty when there is
-// none.
-std::string describe_difference(const LegacyDifference& difference);
 
 }  // namespace ped::merge

@@ -63,7 +63,14 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.wrong_space_group,
                                         m.no_merging,
                                         m.totals,
-                                        m.class_prefix};
+                                        m.class_prefix,
+                                        m.options_usage,
+                                        m.unknown_symbol,
+                                        m.ita_needs_number,
+                                        m.difference_heading,
+                                        m.difference_kept_absent,
+                                        m.difference_removed_allowed,
+                                        m.difference_ita};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {
@@ -74,6 +81,9 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
     EXPECT_TRUE(conversions(french_catalogue.intensity_pairs.good).empty());
     EXPECT_EQ(conversions(english_catalogue.intensity_pairs.good),
               (std::vector<std::string>{"%s", "%s"}));
+    // Only the French build traces the conditions, a derived one by its text.
+    EXPECT_EQ(conversions(french_catalogue.condition_text_trace), std::vector<std::string>{"%s"});
+    EXPECT_EQ(english_catalogue.condition_text_trace, nullptr);
     // The calibration question asks one number in French, two in English.
     EXPECT_EQ(french_catalogue.calibration_pixels, 2048);
     EXPECT_EQ(english_catalogue.calibration_pixels, 0);
