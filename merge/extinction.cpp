@@ -4,16 +4,21 @@ namespace ped::merge {
 
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
                                            const std::vector<Condition>& conditions,
-                                           std::FILE* echo, const char* trace) {
-    for (const Condition& c : conditions) {
+                                           std::FILE* echo, const char* trace,
+                                           std::vector<std::vector<ZoneRecord>>* removed) {
+    if (removed) removed->assign(conditions.size(), {});
+    for (size_t n = 0; n < conditions.size(); ++n) {
+        const Condition& c = conditions[n];
         if (trace) std::fprintf(echo, trace, c.code);
         std::vector<ZoneRecord> kept;
         kept.reserve(records.size());
         for (const ZoneRecord& r : records) {
             if (c.keeps(r.h, r.k, r.l))
                 kept.push_back(r);
-            else
+            else {
                 std::fputs(zone_line(r).c_str(), echo);
+                if (removed) (*removed)[n].push_back(r);
+            }
         }
         records.swap(kept);
     }
@@ -22,16 +27,18 @@ std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
 }
 
 bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
-          std::vector<ZoneRecord>& kept) {
+          ZoneFilter& out) {
     std::vector<ZoneRecord> records;
-    kept.clear();
-    if (const int reason = read_zone_file(s, zone_file, records)) {
+    out = ZoneFilter{};
+    if (const int reason = read_zone_file(s, zone_file, records, &out.skipped)) {
         file_error(s.term, zone_file, reason, kCannotOpen);
+        out = ZoneFilter{};
         return false;
     }
+    out.lines = static_cast<int>(records.size()) + out.skipped;
     for (ZoneRecord& r : records) r = through_zone_layout(r);
-    kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
-                              s.msg.condition_trace);
+    out.kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
+                                  s.msg.condition_trace, &out.removed);
     return true;
 }
 

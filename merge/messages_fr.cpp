@@ -53,7 +53,17 @@ const Messages french_catalogue = {
     "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
     "h k l I sigI g, lues par cellsolve).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
-    /* options_usage */ "",
+    /* options_usage */
+    "  --stats           ecrit aussi <out>_stats.txt et <out>_stats.json : statistiques de\n"
+    "                    fusion par tranche de g (multiplicite, completude, I/sigma(I) moyen,\n"
+    "                    Rmerge, Rmeas, Rpim, CC1/2) et une table des zones\n"
+    "  --shells=N        tranches des statistiques, 1 a 100 (10 par defaut ; moins quand les\n"
+    "                    donnees ont moins de 20 reflexions uniques par tranche)\n"
+    "  --cell=a,b,c,alpha,beta,gamma\n"
+    "                    maille (angstrom, degres) pour la completude\n"
+    "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
+    "  --absences        ecrit aussi <out>_absences.txt : les reflexions que chaque condition\n"
+    "                    de reflexion du groupe d'espace a retirees, zone par zone\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -152,6 +162,33 @@ const Messages french_catalogue = {
 
     /* calibration_pixels */ 2048,
     /* condition_trace */ "cond vaut : %d\n",
+    /* zone_summary */
+    "zone %d (%s) : %d lignes lues = %d ignorees + %d interdites par le groupe d'espace + %d "
+    "non positives + %d sans paire de Friedel + %d au-dela de la limite de Lorentz + %d hors "
+    "des limites en g + %d fusionnees avec leur paire + %d gardees\n",
+    /* zone_empty */
+    "attention : la zone %d (%s) ne garde aucune reflexion : elle ne compte ni dans la mise a "
+    "l'echelle ni dans la fusion\n",
+    /* calibration_off */
+    "attention : zone %d (%s) : le g des paires de Friedel recalcule a partir des positions des "
+    "taches vaut %.4f fois le g du fichier de zone (mediane sur %d paires) : verifiez la "
+    "calibration (tapee a l'envers ?)\n",
+    /* zone_named_twice */
+    "attention : la zone %d (%s) est deja nommee dans la liste (zone %d) : ses reflexions "
+    "comptent deux fois\n",
+    /* space_group_range */ "attention : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    /* cell_bad */ "erreur : --%s=%s : %s",
+    /* cell_file_bad */ "erreur : le fichier de maille %s : %s",
+    /* cell_not_six */ "six nombres a b c alpha beta gamma attendus",
+    /* cell_length */ "une longueur n'est pas superieure a 0",
+    /* cell_angle */ "un angle n'est pas entre 0 et 180 degres",
+    /* cell_volume */ "les angles ne ferment aucune maille",
+    /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
+    /* completeness_skipped */
+    "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
+    "completude dans %s\n",
+    /* no_statistics */
+    "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
 };
 
 }  // namespace ped::merge
