@@ -201,3 +201,94 @@ TEST(Prepare, FriedelMergeMatchesTheWalkOverTheList) {
 
 }  // namespace
 }  // namespace ped::merge
+
+namespace ped::merge {
+namespace {
+
+// What became of each record: every one counted once, under the first reason that drops it.
+TEST(Prepare, EveryRecordCountedOnceUnderItsFirstReason) {
+    PrepareOptions deleted = plain(), lorentz = plain(), friedel = plain(), both = plain();
+    deleted.negatives_to_one = false;
+    lorentz.negatives_to_one = false;
+    lorentz.lorentz = both.lorentz = true;
+    lorentz.voltage = both.voltage = 200;
+    lorentz.angle = both.angle = 1;  // R = 1.39178
+    lorentz.gmin = 0.1;
+    friedel.friedel_merge = both.friedel_merge = true;
+    friedel.negatives_to_one = false;
+    const struct {
+        PrepareOptions o;
+        std::vector<ZoneRecord> records;
+        int non_positive, unpaired, lorentz, outside, merged, kept;
+    } cases[] = {
+        {deleted,
+         {rec(1, 0, 0, -5, 0.5), rec(2, 0, 0, 0, 0.6), rec(3, 0, 0, 5, 0.7), rec(4, 0, 0, 5, 150)},
+         2,
+         0,
+         0,
+         1,
+         0,
+         1},
+        {lorentz,
+         {rec(1, 0, 0, 5, 0.5), rec(2, 0, 0, 5, 1.5), rec(3, 0, 0, 5, 0.05), rec(4, 0, 0, -5, 1.5)},
+         1,
+         0,
+         1,
+         1,
+         0,
+         1},
+        // A pair kept; a lone record; a negative and the mate it keeps away; a pair at g 0
+        // (the same spot); a pair of zero intensities.
+        {friedel,
+         {rec(1, 2, 3, 100, 0.5, 10, 0, 600, 500), rec(-1, -2, -3, 120, 0.5, 12, 0, 400, 500),
+          rec(2, 0, 0, 5, 0.2), rec(3, 0, 0, -4, 0.3), rec(-3, 0, 0, 6, 0.3),
+          rec(4, 0, 0, 5, 0.4, 1, 1, 700, 500), rec(-4, 0, 0, 5, 0.4, 1, 1, 700, 500),
+          rec(5, 0, 0, 0, 0.45, 1, 1, 600, 500), rec(-5, 0, 0, 0, 0.45, 1, 1, 400, 500)},
+         3,
+         2,
+         0,
+         2,
+         1,
+         1},
+        // A pair beyond R by its file g, though its spots put it inside the window.
+        {both,
+         {rec(1, 0, 0, 5, 1.5, 1, 1, 600, 500), rec(-1, 0, 0, 5, 1.5, 1, 1, 400, 500)},
+         0,
+         0,
+         2,
+         0,
+         0,
+         0},
+    };
+    for (const auto& c : cases) {
+        const PreparedZone p = prepare_zone(c.records, c.o, 0.5 / 100);
+        const ZoneCounts& n = p.counts;
+        EXPECT_EQ(
+            std::vector<int>({n.non_positive, n.unpaired, n.lorentz, n.outside, n.merged, n.kept}),
+            std::vector<int>({c.non_positive, c.unpaired, c.lorentz, c.outside, c.merged, c.kept}))
+            << hkl(p.records);
+        EXPECT_EQ(n.sum(), static_cast<int>(c.records.size()));
+        EXPECT_EQ(n.kept, static_cast<int>(p.records.size()));
+    }
+}
+
+TEST(Prepare, CalibrationRatioIsTheMedianOverThePairs) {
+    PrepareOptions o = plain();
+    o.friedel_merge = true;
+    // Spots 200 pixels apart stand for g 0.5 at 0.005 per pixel; the file says 0.5, 0.25, 0.05.
+    std::vector<ZoneRecord> rs;
+    for (int h : {1, 2, 3}) {
+        const double g = h == 1 ? 0.5 : h == 2 ? 0.25 : 0.05;
+        rs.push_back(rec(h, 0, 0, 5, g, 1, 1, 600, 500));
+        rs.push_back(rec(-h, 0, 0, 5, g, 1, 1, 400, 500));
+    }
+    PreparedZone p = prepare_zone(rs, o, 0.005);
+    EXPECT_EQ(p.pairs, 3);
+    EXPECT_DOUBLE_EQ(*p.calibration_ratio, 2);  // of 1, 2 and 10
+    rs.resize(4);
+    EXPECT_DOUBLE_EQ(*prepare_zone(rs, o, 0.005).calibration_ratio, 1.5);
+    EXPECT_FALSE(prepare_zone({rec(1, 0, 0, 5, 0.5)}, o, 0.005).calibration_ratio);
+}
+
+}  // namespace
+}  // namespace ped::merge
