@@ -228,14 +228,12 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
         out.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
     close_or_fail(s.term, out, s.term.lang.cannot_write);
 
-    const ZoneCounts& c = p.counts;
+    const ZoneCounts filter = z.counts;
+    z.counts = p.counts;
+    z.counts.read = filter.read;
+    z.counts.skipped = filter.skipped;
+    z.counts.forbidden = filter.forbidden;
     z.prepared = z.read;
-    z.counts.non_positive = c.non_positive;
-    z.counts.unpaired = c.unpaired;
-    z.counts.lorentz = c.lorentz;
-    z.counts.outside = c.outside;
-    z.counts.merged = c.merged;
-    z.counts.kept = c.kept;
     z.calibration_ratio = p.calibration_ratio;
     z.pairs = p.pairs;
     return z;

@@ -33,7 +33,7 @@ void write_file(const Session& s, const std::string& path, const std::string& te
 
 }  // namespace
 
-std::vector<OptionSpec> report_option_specs() {
+std::vector<OptionSpec> report_option_list() {
     return {{"stats", false},
             {"shells", true},
             {"cell", true},

@@ -27,9 +27,6 @@ struct ReportOptions {
     std::string cell_file;         // the input --cell-file names
 };
 
-// The options of the tool's command line that this file reads.
-std::vector<OptionSpec> report_option_specs();
-
 // Reads them; a bad value, a cell file that cannot be read or holds no good cell, and --cell
 // with --cell-file are fatal.
 ReportOptions report_options(const Session& s, const CommandLine& cl);

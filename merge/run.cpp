@@ -126,7 +126,16 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, report_option_specs()};
+    // The options read by report_options.
+    const ToolInfo info{tool,
+                        msg.language,
+                        msg.usage,
+                        msg.options_usage,
+                        {{"stats", false},
+                         {"shells", true},
+                         {"cell", true},
+                         {"cell-file", true},
+                         {"absences", false}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

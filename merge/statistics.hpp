@@ -32,7 +32,7 @@ struct MergedGroup {
 };
 
 struct ShellRow {
-    double g_min = 0, g_max = 0;  // shell edges; the overall row spans all shells
+    double g_min = kNone, g_max = kNone;  // shell edges; the overall row spans all shells
     int n_obs = 0, n_unique = 0;
     double multiplicity = kNone;  // n_obs / n_unique
     // With a cell: of the reflections the space group allows with g in the shell (and inside
