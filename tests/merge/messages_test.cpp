@@ -63,7 +63,16 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.wrong_space_group,
                                         m.no_merging,
                                         m.totals,
-                                        m.class_prefix};
+                                        m.class_prefix,
+                                        m.zone_summary,
+                                        m.zone_empty,
+                                        m.calibration_off,
+                                        m.zone_named_twice,
+                                        m.space_group_range,
+                                        m.cell_bad,
+                                        m.cell_file_bad,
+                                        m.completeness_skipped,
+                                        m.no_statistics};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {
