@@ -4,7 +4,7 @@ namespace ped::merge {
 
 std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
-                                 OutFile& scaled) {
+                                 OutFile& scaled, std::vector<int>* zone_of) {
     std::vector<Reflection> list;
     for (size_t z = 0; z < zones.size(); ++z) {
         int reason = 0;
@@ -24,6 +24,7 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
             }
             scaled.printf(kReflectionLayout, x.h, x.k, x.l, x.i, x.sig, x.g);
             list.push_back(x);
+            if (zone_of) zone_of->push_back(static_cast<int>(z));
         }
     }
     return list;

@@ -15,9 +15,10 @@ namespace ped::merge {
 
 // Writes the scaled file and returns the assembled list (full precision). A prepared file
 // that cannot be read is skipped with a warning, and so is a record that its factors would
-// make too large to be a number.
+// make too large to be a number. With `zone_of`, element i receives the zone (from 0) of
+// record i of the list.
 std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
-                                 OutFile& scaled);
+                                 OutFile& scaled, std::vector<int>* zone_of = nullptr);
 
 }  // namespace ped::merge

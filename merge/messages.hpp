@@ -115,6 +115,22 @@ struct Messages {
     // The trace of a condition without a code (one derived from the operations): %s its text,
     // or null for no trace.
     const char* condition_text_trace;
+    // What became of each zone, run warnings, and the statistics and absence report options
+    // (standard error, and fatal messages about the options).
+    const char* zone_summary;       // %d zone, %s name, then 9 counts %d (read = the 8 others)
+    const char* zone_empty;         // %d zone, %s name
+    const char* calibration_off;    // %d zone, %s name, %.4f ratio, %d pairs
+    const char* zone_named_twice;   // %d zone, %s name, %d first zone of that name
+    const char* space_group_range;  // %d
+    const char* cell_bad;           // %s option, %s value, %s why
+    const char* cell_file_bad;      // %s file, %s why
+    const char* cell_not_six;       // the whys
+    const char* cell_length;
+    const char* cell_angle;
+    const char* cell_volume;
+    const char* cell_both;
+    const char* completeness_skipped;  // %s file
+    const char* no_statistics;         // %s file
 };
 
 extern const Messages english_catalogue;  // TAV3eng

@@ -34,13 +34,25 @@ const Messages english_catalogue = {
     "(the merged reflections, h k l I sigI g, read by cellsolve).\n"
     "Exit status: 0 at a normal end, 255 after a fatal error.\n",
     /* options_usage */
-    "  --sg=SYMBOL  the space group by its symbol, in any setting: P b n m, P 1 21/n 1, R -3 :R,\n"
-    "               a Hall symbol (-P 2ybc) or a number. Its reflection conditions and Laue\n"
-    "               group come from its operations. Position 8 is then left out: the Lorentz\n"
-    "               flag is 8, voltage and angle 9 10, the output name 11 (9 without Lorentz)\n"
-    "  --ita        filter a space-group number (position 8, or --sg given a number) with the\n"
-    "               conditions of the International Tables for its standard setting, not the\n"
-    "               tool's own lists (a symbol's conditions always come from its operations)\n",
+    "  --sg=SYMBOL       the space group by its symbol, in any setting: P b n m, P 1 21/n 1,\n"
+    "                    R -3 :R, a Hall symbol (-P 2ybc) or a number. Its reflection\n"
+    "                    conditions and Laue group come from its operations. Position 8 is then\n"
+    "                    left out: the Lorentz flag is 8, voltage and angle 9 10, the output\n"
+    "                    name 11 (9 without Lorentz correction)\n"
+    "  --ita             filter a space-group number (position 8, or --sg given a number) with\n"
+    "                    the conditions of the International Tables for its standard setting,\n"
+    "                    not the tool's own lists (a symbol's conditions always come from its\n"
+    "                    operations)\n"
+    "  --stats           also write <out>_stats.txt and <out>_stats.json: merging statistics\n"
+    "                    by shell of g (multiplicity, completeness, mean I/sigma(I), Rmerge,\n"
+    "                    Rmeas, Rpim, CC1/2) and a table of the zones\n"
+    "  --shells=N        shells of the statistics, 1 to 100 (default 10; fewer when the data\n"
+    "                    hold under 20 unique reflections a shell)\n"
+    "  --cell=a,b,c,alpha,beta,gamma\n"
+    "                    unit cell (angstrom, degrees) for the completeness\n"
+    "  --cell-file=NAME  the unit cell from a cell file as cellsolve writes it\n"
+    "  --absences        also write <out>_absences.txt: the reflections each reflection\n"
+    "                    condition of the space group removed, zone by zone\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -159,6 +171,31 @@ const Messages english_catalogue = {
     "  its own %s removes reflections the group allows (for example %s)\n",
     /* difference_ita */ "  --ita filters with the conditions of the Tables instead.\n",
     /* condition_text_trace */ nullptr,
+    /* zone_summary */
+    "zone %d (%s): %d lines read = %d skipped + %d forbidden by the space group + %d "
+    "non-positive + %d without Friedel mate + %d beyond the Lorentz limit + %d outside the g "
+    "window + %d merged into a mate + %d kept\n",
+    /* zone_empty */
+    "warning: zone %d (%s) keeps no reflection: it takes no part in the scaling and the merge\n",
+    /* calibration_off */
+    "warning: zone %d (%s): the g of the Friedel pairs recomputed from the spot positions is "
+    "%.4f times the g of the zone file (median over %d pairs): check the calibration (typed "
+    "the wrong way round?)\n",
+    /* zone_named_twice */
+    "warning: zone %d (%s) is named again in the list (first as zone %d): its reflections count "
+    "twice\n",
+    /* space_group_range */ "warning: %d is not a space-group number (1 to 230)\n",
+    /* cell_bad */ "error: --%s=%s: %s",
+    /* cell_file_bad */ "error: the cell file %s: %s",
+    /* cell_not_six */ "six numbers a b c alpha beta gamma expected",
+    /* cell_length */ "a length is not above 0",
+    /* cell_angle */ "an angle is not between 0 and 180 degrees",
+    /* cell_volume */ "the angles close no cell",
+    /* cell_both */ "error: give --cell or --cell-file, not both",
+    /* completeness_skipped */
+    "note: the cell and the g range hold too many reflections to count: no completeness in "
+    "%s\n",
+    /* no_statistics */ "note: without a Laue class nothing is merged: %s is not written\n",
 };
 
 }  // namespace ped::merge

@@ -54,15 +54,25 @@ const Messages french_catalogue = {
     "h k l I sigI g, lues par cellsolve).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
     /* options_usage */
-    "  --sg=SYMBOLE le groupe d'espace par son symbole, dans tout reglage : P b n m,\n"
-    "               P 1 21/n 1, R -3 :R, un symbole de Hall (-P 2ybc) ou un numero. Ses\n"
-    "               conditions de reflexion et son groupe de Laue viennent de ses operations.\n"
-    "               La position 8 est alors omise : Lorentz en 8, tension et angle en 9 10,\n"
-    "               le nom de sortie en 11 (en 9 sans correction de Lorentz)\n"
-    "  --ita        filtre un numero de groupe (position 8, ou --sg donne par un numero) avec\n"
-    "               les conditions des Tables internationales de son reglage standard, pas\n"
-    "               les listes propres a l'outil (celles d'un symbole viennent toujours de\n"
-    "               ses operations)\n",
+    "  --sg=SYMBOLE      le groupe d'espace par son symbole, dans tout reglage : P b n m,\n"
+    "                    P 1 21/n 1, R -3 :R, un symbole de Hall (-P 2ybc) ou un numero. Ses\n"
+    "                    conditions de reflexion et son groupe de Laue viennent de ses\n"
+    "                    operations. La position 8 est alors omise : Lorentz en 8, tension et\n"
+    "                    angle en 9 10, le nom de sortie en 11 (en 9 sans correction de Lorentz)\n"
+    "  --ita             filtre un numero de groupe (position 8, ou --sg donne par un numero)\n"
+    "                    avec les conditions des Tables internationales de son reglage\n"
+    "                    standard, pas les listes propres a l'outil (celles d'un symbole\n"
+    "                    viennent toujours de ses operations)\n"
+    "  --stats           ecrit aussi <sortie>_stats.txt et <sortie>_stats.json : statistiques\n"
+    "                    de fusion par tranche de g (multiplicite, completude, I/sigma(I)\n"
+    "                    moyen, Rmerge, Rmeas, Rpim, CC1/2) et une table des zones\n"
+    "  --shells=N        tranches des statistiques, 1 a 100 (10 par defaut ; moins quand les\n"
+    "                    donnees ont moins de 20 reflexions uniques par tranche)\n"
+    "  --cell=a,b,c,alpha,beta,gamma\n"
+    "                    maille (angstrom, degres) pour la completude\n"
+    "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
+    "  --absences        ecrit aussi <sortie>_absences.txt : les reflexions que chaque\n"
+    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -176,6 +186,33 @@ const Messages french_catalogue = {
     "  sa condition %s supprime des reflexions que le groupe permet (par exemple %s)\n",
     /* difference_ita */ "  --ita filtre avec les conditions des Tables.\n",
     /* condition_text_trace */ "cond vaut : %s\n",
+    /* zone_summary */
+    "zone %d (%s) : %d lignes lues = %d ignorees + %d interdites par le groupe d'espace + %d "
+    "non positives + %d sans paire de Friedel + %d au-dela de la limite de Lorentz + %d hors "
+    "des limites en g + %d fusionnees avec leur paire + %d gardees\n",
+    /* zone_empty */
+    "attention : la zone %d (%s) ne garde aucune reflexion : elle ne compte ni dans la mise a "
+    "l'echelle ni dans la fusion\n",
+    /* calibration_off */
+    "attention : zone %d (%s) : le g des paires de Friedel recalcule a partir des positions des "
+    "taches vaut %.4f fois le g du fichier de zone (mediane sur %d paires) : verifiez la "
+    "calibration (tapee a l'envers ?)\n",
+    /* zone_named_twice */
+    "attention : la zone %d (%s) est deja nommee dans la liste (zone %d) : ses reflexions "
+    "comptent deux fois\n",
+    /* space_group_range */ "attention : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    /* cell_bad */ "erreur : --%s=%s : %s",
+    /* cell_file_bad */ "erreur : le fichier de maille %s : %s",
+    /* cell_not_six */ "six nombres a b c alpha beta gamma attendus",
+    /* cell_length */ "une longueur n'est pas superieure a 0",
+    /* cell_angle */ "un angle n'est pas entre 0 et 180 degres",
+    /* cell_volume */ "les angles ne ferment aucune maille",
+    /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
+    /* completeness_skipped */
+    "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
+    "completude dans %s\n",
+    /* no_statistics */
+    "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
 };
 
 }  // namespace ped::merge

@@ -1,5 +1,6 @@
 #include "merge/prepare.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <map>
@@ -31,15 +32,25 @@ namespace {
 struct Work {
     ZoneRecord r;
     double sigma = 0;
+    double file_i = 0;  // the intensity as read
+    double factor = 1;  // the Lorentz factor (1 without the correction)
+};
+
+// One group of the Friedel merge: its first record, how many mates it absorbed, and the line
+// it would write.
+struct MateGroup {
+    size_t head;
+    int count;
+    Reflection r;
 };
 
 // Friedel merge over the sorted records. Each remaining record absorbs, in order, the later
 // records with its index or the opposite one, until a negative intensity (its own or the
 // partner's) stops the walk; the partner that stopped it starts a group of its own later.
-// Absorbed records are not written; a record that absorbed nothing is not written either.
-// Partners are found through their index, with the sums taken in the same order as a walk
-// over the whole list would take them.
-std::vector<Reflection> merge_friedel_mates(const std::vector<Work>& w, double length_per_pixel) {
+// Every record is the head of one group or absorbed into one; the groups come in the order of
+// their heads. Partners are found through their index, with the sums taken in the same order
+// as a walk over the whole list would take them.
+std::vector<MateGroup> merge_friedel_mates(const std::vector<Work>& w, double length_per_pixel) {
     using Key = std::tuple<long long, long long, long long>;
     std::map<Key, std::vector<size_t>> mates;
     for (size_t i = 0; i < w.size(); ++i) {
@@ -49,58 +60,84 @@ std::vector<Reflection> merge_friedel_mates(const std::vector<Work>& w, double l
         mates[std::max(plus, minus)].push_back(i);
     }
 
-    struct Group {
-        double sum_i, sum_sigma, x, y;
-        int count;
-    };
-    std::vector<Group> group(w.size());
+    std::vector<MateGroup> by_record(w.size());
     std::vector<bool> head(w.size(), false);
     for (const auto& entry : mates) {
         const std::vector<size_t>& list = entry.second;
         size_t a = 0;
         while (a < list.size()) {
             const Work& first = w[list[a]];
-            Group g{first.r.v[kI], first.sigma, first.r.v[kX], first.r.v[kY], 0};
+            double sum_i = first.r.v[kI], sum_sigma = first.sigma;
+            double x = first.r.v[kX], y = first.r.v[kY];
             size_t b = a + 1;
             for (; b < list.size(); ++b) {
                 const Work& partner = w[list[b]];
                 if (first.r.v[kI] < 0 || partner.r.v[kI] < 0) break;
-                g.sum_i += partner.r.v[kI];
-                g.sum_sigma += partner.sigma;
-                g.x -= partner.r.v[kX];
-                g.y -= partner.r.v[kY];
-                ++g.count;
+                sum_i += partner.r.v[kI];
+                sum_sigma += partner.sigma;
+                x -= partner.r.v[kX];
+                y -= partner.r.v[kY];
             }
-            group[list[a]] = g;
+            const int count = static_cast<int>(b - a - 1);
+            Reflection r{first.r.h,
+                         first.r.k,
+                         first.r.l,
+                         sum_i / (count + 1),
+                         sum_sigma / (count + 1),
+                         std::sqrt(x * x + y * y) / 2 * length_per_pixel};
+            by_record[list[a]] = {list[a], count, r};
             head[list[a]] = true;
             a = b;
         }
     }
-
-    std::vector<Reflection> out;
-    for (size_t i = 0; i < w.size(); ++i) {
-        if (!head[i] || group[i].count == 0) continue;
-        const Group& g = group[i];
-        Reflection r;
-        r.h = w[i].r.h;
-        r.k = w[i].r.k;
-        r.l = w[i].r.l;
-        r.i = g.sum_i / (g.count + 1);
-        r.sig = g.sum_sigma / (g.count + 1);
-        r.g = std::sqrt(g.x * g.x + g.y * g.y) / 2 * length_per_pixel;
-        out.push_back(r);
-    }
-    return out;
+    std::vector<MateGroup> groups;
+    for (size_t i = 0; i < w.size(); ++i)
+        if (head[i]) groups.push_back(by_record[i]);
+    return groups;
 }
 
-bool inside(const PrepareOptions& o, const Reflection& r) {
-    return is_finite(r) && o.gmin < r.g && r.g < o.gmax && r.i > 0;
+enum class Fate { kept, non_positive, lorentz, outside };
+
+// What becomes of a line to write: kept by the test the preparation has always made (a
+// number, an intensity above 0, g inside the window); otherwise dropped, under the first
+// reason that holds: an intensity as read that is dropped (`non_positive`), a Lorentz factor
+// that is no positive real number (`lorentz`) or a value that is not a number, an intensity of
+// 0 or below, the g window.
+Fate fate(const PrepareOptions& o, const Reflection& r, bool non_positive, bool lorentz) {
+    if (is_finite(r) && r.i > 0 && o.gmin < r.g && r.g < o.gmax) return Fate::kept;
+    if (non_positive) return Fate::non_positive;
+    if (lorentz || !is_finite(r)) return Fate::lorentz;
+    if (!(r.i > 0)) return Fate::non_positive;
+    return Fate::outside;
+}
+
+void count(ZoneCounts& c, Fate f, int records) {
+    switch (f) {
+        case Fate::kept:
+            c.kept += 1, c.merged += records - 1;
+            break;
+        case Fate::non_positive:
+            c.non_positive += records;
+            break;
+        case Fate::lorentz:
+            c.lorentz += records;
+            break;
+        case Fate::outside:
+            c.outside += records;
+            break;
+    }
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 }  // namespace
 
-std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
-                                     double length_per_pixel) {
+PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
+                          double length_per_pixel) {
     std::vector<double> g;
     for (const ZoneRecord& r : records) g.push_back(r.v[kG]);
     apply_order(records, exchange_sort_order(g));
@@ -109,27 +146,48 @@ std::vector<Reflection> prepare_zone(std::vector<ZoneRecord> records, const Prep
     std::vector<Work> w;
     w.reserve(records.size());
     for (const ZoneRecord& r : records) {
-        Work x{r, o.poisson_error ? r.v[kPoisson] : r.v[kSigBg]};
+        Work x{r, o.poisson_error ? r.v[kPoisson] : r.v[kSigBg], r.v[kI]};
         // Raising to 1 comes before the correction, so such a record carries the factor.
         if (o.negatives_to_one && x.r.v[kI] <= 0) x.r.v[kI] = 1;
         if (o.lorentz) {
-            const double factor = lorentz_factor(r.v[kG], radius);
-            x.r.v[kI] *= factor;
-            x.sigma *= factor;
+            x.factor = lorentz_factor(r.v[kG], radius);
+            x.r.v[kI] *= x.factor;
+            x.sigma *= x.factor;
         }
         w.push_back(x);
     }
+    const auto dropped_as_read = [&o](const Work& x) {
+        return !o.negatives_to_one && !(x.file_i > 0);
+    };
 
-    std::vector<Reflection> out;
+    PreparedZone out;
     if (!o.friedel_merge) {
         for (const Work& x : w) {
             const Reflection r{x.r.h, x.r.k, x.r.l, x.r.v[kI], x.sigma, x.r.v[kG]};
-            if (inside(o, r)) out.push_back(r);
+            const Fate f = fate(o, r, dropped_as_read(x), o.lorentz && !(x.factor > 0));
+            count(out.counts, f, 1);
+            if (f == Fate::kept) out.records.push_back(r);
         }
-    } else {
-        for (const Reflection& r : merge_friedel_mates(w, length_per_pixel))
-            if (inside(o, r)) out.push_back(r);
+        return out;
     }
+    std::vector<double> ratios;
+    for (const MateGroup& m : merge_friedel_mates(w, length_per_pixel)) {
+        const Work& first = w[m.head];
+        if (m.count == 0) {
+            // Alone: its intensity may be what kept its mates away.
+            if (dropped_as_read(first))
+                ++out.counts.non_positive;
+            else
+                ++out.counts.unpaired;
+            continue;
+        }
+        if (first.r.v[kG] > 0 && std::isfinite(m.r.g)) ratios.push_back(m.r.g / first.r.v[kG]);
+        const Fate f = fate(o, m.r, false, false);
+        count(out.counts, f, m.count + 1);
+        if (f == Fate::kept) out.records.push_back(m.r);
+    }
+    out.pairs = static_cast<int>(ratios.size());
+    if (!ratios.empty()) out.calibration_ratio = median(ratios);
     return out;
 }
 
@@ -149,20 +207,36 @@ double ask_calibration(const Session& s) {
 
 }  // namespace
 
-void transfor2(const Session& s, const std::string& zone, const std::string& prepared,
-               const PrepareOptions& o, const RunSymmetry& symmetry) {
-    std::vector<ZoneRecord> records;
-    exti(s, zone, symmetry, records);
+ZonePreparation transfor2(const Session& s, const std::string& zone, const std::string& prepared,
+                          const PrepareOptions& o, const RunSymmetry& symmetry) {
+    ZonePreparation z;
+    ZoneFilter filtered;
+    z.read = exti(s, zone, symmetry, filtered);
+    z.counts.read = filtered.lines;
+    z.counts.skipped = filtered.skipped;
+    z.removed = std::move(filtered.removed);
+    for (const auto& removed : z.removed) z.counts.forbidden += static_cast<int>(removed.size());
 
     OutFile out;
     if (!out.open(prepared)) {
         file_error(s.term, prepared, errno, kCannotOpen);
-        return;
+        return z;
     }
     const double length_per_pixel = o.friedel_merge ? ask_calibration(s) : 0;
-    for (const Reflection& r : prepare_zone(std::move(records), o, length_per_pixel))
+    PreparedZone p = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
+    for (const Reflection& r : p.records)
         out.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
     close_or_fail(s.term, out, s.term.lang.cannot_write);
+
+    const ZoneCounts filter = z.counts;
+    z.counts = p.counts;
+    z.counts.read = filter.read;
+    z.counts.skipped = filter.skipped;
+    z.counts.forbidden = filter.forbidden;
+    z.prepared = z.read;
+    z.calibration_ratio = p.calibration_ratio;
+    z.pairs = p.pairs;
+    return z;
 }
 
 }  // namespace ped::merge

@@ -71,15 +71,20 @@ OutputNames output_names(const std::string& base) {
 }
 
 std::string take_output_name(const Session& s, const CommandLine& cl, const RunParams& p,
-                             const std::vector<Zone>& zones) {
+                             const std::vector<Zone>& zones,
+                             const std::vector<std::string>& more_suffixes,
+                             const std::vector<std::string>& more_inputs) {
     std::vector<std::string> inputs{p.list};
+    inputs.insert(inputs.end(), more_inputs.begin(), more_inputs.end());
     for (const Zone& z : zones) {
         inputs.push_back(z.name);
         inputs.push_back(z.prepared);
     }
-    const auto replaced = [&inputs](const std::string& base) {
+    const auto replaced = [&inputs, &more_suffixes](const std::string& base) {
         const OutputNames n = output_names(base);
-        return replaced_input({n.report, n.report_g, n.scaled, n.merged}, inputs);
+        std::vector<std::string> outputs{n.report, n.report_g, n.scaled, n.merged};
+        for (const std::string& suffix : more_suffixes) outputs.push_back(base + suffix);
+        return replaced_input(outputs, inputs);
     };
     const auto ask_name = [&s]() {
         ask(s.term, s.msg.ask_output);

@@ -47,8 +47,11 @@ struct OutputNames {
 OutputNames output_names(const std::string& base);
 
 // Position 12 (Lorentz correction) or 10 (otherwise), or question 11. A name whose files would
-// replace an input (the list, a zone file or a prepared file) is refused.
+// replace an input (the list, a zone file, a prepared file or one of `more_inputs`) is
+// refused; `more_suffixes` name the files the run writes beyond the four (<out> + suffix).
 std::string take_output_name(const Session& s, const CommandLine& cl, const RunParams& p,
-                             const std::vector<Zone>& zones);
+                             const std::vector<Zone>& zones,
+                             const std::vector<std::string>& more_suffixes = {},
+                             const std::vector<std::string>& more_inputs = {});
 
 }  // namespace ped::merge

@@ -1,6 +1,7 @@
 #include "merge/run.hpp"
 
 #include <cerrno>
+#include <optional>
 
 #include "common/outfile.hpp"
 #include "common/text.hpp"
@@ -10,11 +11,13 @@
 #include "merge/prepare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/questions.hpp"
+#include "merge/report_files.hpp"
 #include "merge/run_symmetry.hpp"
 #include "merge/scale_factors.hpp"
 #include "merge/symmetry_merge.hpp"
 #include "merge/symmetry_options.hpp"
 #include "merge/zone_list.hpp"
+#include "merge/zone_summary.hpp"
 
 namespace ped::merge {
 
@@ -41,15 +44,16 @@ std::vector<Zone> zones_of(const Session& s, const std::string& list) {
 }
 
 // The last stage: equivalents merged into <out>fin.hkl, the counts, the class and Rint.
-void merge_and_report(const Session& s, const std::vector<Reflection>& list,
-                      const RunSymmetry& symmetry, OutFile& merged) {
+// Returns the merge (none without a Laue class).
+std::optional<MergeResult> merge_and_report(const Session& s, const std::vector<Reflection>& list,
+                                            const RunSymmetry& symmetry, OutFile& merged) {
     std::FILE* out = s.term.out;
     const int n = static_cast<int>(list.size());
     if (!symmetry.representative) {
         std::fputs(s.msg.no_merging, out);
         std::fprintf(out, s.msg.totals, n, 0, n);
         std::fprintf(out, kRint, 0.0);
-        return;
+        return std::nullopt;
     }
     const MergeResult m = merge_equivalents(list, symmetry.representative);
     for (int multiplicity : m.multiplicities) std::fprintf(out, "%d\n", multiplicity);
@@ -63,6 +67,7 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list,
     std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
     std::fprintf(out, "%s%s\n", s.msg.class_prefix, symmetry.laue_symbol.c_str());
     std::fprintf(out, kRint, m.rint);
+    return m;
 }
 
 }  // namespace
@@ -70,6 +75,7 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list,
 void run_merge(const Session& s, const CommandLine& cl) {
     std::FILE* out = s.term.out;
     const SymmetryOptions symmetry_given = symmetry_options(s, cl);
+    const ReportOptions reports = report_options(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
@@ -79,15 +85,21 @@ void run_merge(const Session& s, const CommandLine& cl) {
     }
     p.list = take_list_name(s, cl);
     const std::vector<Zone> zones = zones_of(s, p.list);
+    warn_repeated_zones(s, zones);
     take_parameters(s, cl, p);
+    if (!symmetry_given.setting && !symmetry_given.tables) warn_space_group(s, p.prep.space_group);
     const RunSymmetry symmetry = choose_symmetry(s, symmetry_given, p.prep.space_group);
 
+    std::vector<ZonePreparation> prepared;
     for (size_t z = 0; z < zones.size(); ++z) {
-        transfor2(s, zones[z].name, zones[z].prepared, p.prep, symmetry);
+        prepared.push_back(transfor2(s, zones[z].name, zones[z].prepared, p.prep, symmetry));
+        say_zone(s, z, zones[z], prepared.back());
         std::fprintf(out, s.msg.file_done, static_cast<int>(z + 1));
     }
 
-    p.output = take_output_name(s, cl, p, zones);
+    std::vector<std::string> cell_file;
+    if (!reports.cell_file.empty()) cell_file.push_back(reports.cell_file);
+    p.output = take_output_name(s, cl, p, zones, report_suffixes(reports), cell_file);
     const OutputNames names = output_names(p.output);
     OutFile report, report_g;
     open_or_fail(s, report, names.report);
@@ -100,19 +112,38 @@ void run_merge(const Session& s, const CommandLine& cl) {
     OutFile scaled, merged;
     open_or_fail(s, scaled, names.scaled);
     open_or_fail(s, merged, names.merged);
-    const std::vector<Reflection> list = assemble(s, files, zones, factors, scaled);
+    std::vector<int> zone_of;
+    const std::vector<Reflection> list = assemble(s, files, zones, factors, scaled, &zone_of);
     if (!symmetry.representative) error(s.term, s.msg.wrong_space_group);
 
-    merge_and_report(s, list, symmetry, merged);
+    const std::optional<MergeResult> m = merge_and_report(s, list, symmetry, merged);
     for (OutFile* file : {&report, &report_g, &scaled, &merged})
         close_or_fail(s.term, *file, s.term.lang.cannot_write);
+    if (reports.stats && m)
+        write_statistics(s, reports, p, symmetry, zones, factors, merged_groups(*m, list, zone_of));
+    else if (reports.stats)
+        say(s.term, s.msg.no_statistics, (p.output + kStatsText).c_str());
+    if (reports.absences) write_absences(s, p, symmetry, zones, prepared);
     std::fputs(kFarewell, out);
     s.term.in.pause(out);
+    // A space group without a Laue class was reported by `error` and the run went on as it
+    // always has; it still ends as the failure it is.
+    if (!symmetry.representative) throw Fatal{};
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    const ToolInfo info{
-        tool, msg.language, msg.usage, msg.options_usage, {{"sg", true}, {"ita", false}}};
+    // The options read by symmetry_options and report_options.
+    const ToolInfo info{tool,
+                        msg.language,
+                        msg.usage,
+                        msg.options_usage,
+                        {{"sg", true},
+                         {"ita", false},
+                         {"stats", false},
+                         {"shells", true},
+                         {"cell", true},
+                         {"cell-file", true},
+                         {"absences", false}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

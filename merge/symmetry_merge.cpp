@@ -46,12 +46,18 @@ MergeResult merge_equivalents(const std::vector<Reflection>& list,
         numerator += deviation / count;
         denominator += sum_i / count;
         out.merged.push_back(r);
+        out.members.push_back(members);
         out.multiplicities.push_back(static_cast<int>(members.size()));
         out.redundant += static_cast<int>(members.size()) - 1;
     }
     if (denominator != 0 && std::isfinite(numerator / denominator))
         out.rint = numerator / denominator;
-    trier(out.merged);
+    std::vector<double> g;
+    g.reserve(out.merged.size());
+    for (const Reflection& r : out.merged) g.push_back(r.g);
+    const std::vector<size_t> order = exchange_sort_order(g);  // `trier`
+    apply_order(out.merged, order);
+    apply_order(out.members, order);
     return out;
 }
 

@@ -11,7 +11,9 @@
 namespace ped::merge {
 
 struct MergeResult {
-    std::vector<Reflection> merged;   // sorted by mean g
+    std::vector<Reflection> merged;  // sorted by mean g
+    // For each merged reflection, the positions of its records in the list, in list order.
+    std::vector<std::vector<size_t>> members;
     std::vector<int> multiplicities;  // in merging order (the order of the first members)
     int redundant = 0;                // records absorbed into an earlier one
     double rint = 0;                  // 0 when there is nothing to measure

@@ -68,16 +68,20 @@ bool fits_zone_layout(const ZoneRecord& r) {
 
 namespace {
 
-LineHandler collect(const Session& s, const std::string& name, std::vector<ZoneRecord>& records) {
-    return [&s, &name, &records](const std::string& line, long number) {
+LineHandler collect(const Session& s, const std::string& name, std::vector<ZoneRecord>& records,
+                    int* skipped) {
+    return [&s, &name, &records, skipped](const std::string& line, long number) {
         if (line[0] == ';') return true;
         ZoneRecord r;
-        if (!parse_zone_record(line, r))
+        if (!parse_zone_record(line, r)) {
             warn_skipped(s.term, name, number, s.msg.zone_fields);
-        else if (!fits_zone_layout(r))
+        } else if (!fits_zone_layout(r)) {
             say(s.term, s.msg.value_too_wide, name.c_str(), number);
-        else
+        } else {
             records.push_back(r);
+            return true;
+        }
+        if (skipped) ++*skipped;
         return true;
     };
 }
@@ -85,12 +89,13 @@ LineHandler collect(const Session& s, const std::string& name, std::vector<ZoneR
 }  // namespace
 
 int read_zone_file(const Session& s, std::FILE* file, const std::string& name,
-                   std::vector<ZoneRecord>& records) {
-    return read_lines(file, collect(s, name, records));
+                   std::vector<ZoneRecord>& records, int* skipped) {
+    return read_lines(file, collect(s, name, records, skipped));
 }
 
-int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records) {
-    return read_lines(path, collect(s, path, records));
+int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records,
+                   int* skipped) {
+    return read_lines(path, collect(s, path, records, skipped));
 }
 
 }  // namespace ped::merge

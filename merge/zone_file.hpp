@@ -45,11 +45,13 @@ bool fits_zone_layout(const ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
 // record, or whose values do not fit their columns, is skipped with a warning naming the file
-// and the line. Returns 0, or the system's reason why the file could not be opened or read.
-int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records);
+// and the line (and counted in `skipped` when one is given). Returns 0, or the system's
+// reason why the file could not be opened or read.
+int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records,
+                   int* skipped = nullptr);
 
 // The same from an open stream, `name` naming it in the warnings.
 int read_zone_file(const Session& s, std::FILE* file, const std::string& name,
-                   std::vector<ZoneRecord>& records);
+                   std::vector<ZoneRecord>& records, int* skipped = nullptr);
 
 }  // namespace ped::merge

@@ -36,9 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     o.angle = (choice >> 4) * 0.25;
     o.gmin = -1;
     o.gmax = 1e300;
-    for (const Reflection& r : prepare_zone(records, o, 0.001)) {
+    const PreparedZone p = prepare_zone(records, o, 0.001);
+    for (const Reflection& r : p.records) {
         fuzz::require(is_finite(r));
         fuzz::require(r.i > 0);
     }
+    // Every record is kept, merged into a kept line or dropped for one reason.
+    fuzz::require(p.counts.sum() == static_cast<int>(records.size()));
+    fuzz::require(p.counts.kept == static_cast<int>(p.records.size()));
     return 0;
 }

@@ -70,7 +70,16 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.difference_heading,
                                         m.difference_kept_absent,
                                         m.difference_removed_allowed,
-                                        m.difference_ita};
+                                        m.difference_ita,
+                                        m.zone_summary,
+                                        m.zone_empty,
+                                        m.calibration_off,
+                                        m.zone_named_twice,
+                                        m.space_group_range,
+                                        m.cell_bad,
+                                        m.cell_file_bad,
+                                        m.completeness_skipped,
+                                        m.no_statistics};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {

@@ -1,0 +1,48 @@
+// A unit cell (lengths in angstrom, angles in degrees): read from "a,b,c,alpha,beta,gamma" or
+// from the one-line cell file the cell tool writes, and the reciprocal length g = 1/d of a
+// reflection for any cell, triclinic included.
+#pragma once
+
+#include <string>
+
+namespace ped {
+
+struct UnitCell {
+    double a = 0, b = 0, c = 0, alpha = 0, beta = 0, gamma = 0;
+};
+
+// Why a cell was refused.
+enum class CellProblem {
+    none,
+    not_six_numbers,  // not six finite numbers
+    length,           // a length of 0 or below
+    angle,            // an angle outside 0 to 180 degrees (both excluded)
+    volume            // angles that close no cell (no volume)
+};
+
+// The checks above, in that order.
+CellProblem check_cell(const UnitCell& cell);
+
+// "a,b,c,alpha,beta,gamma": six numbers separated by commas (blanks around them allowed).
+CellProblem parse_cell(const std::string& text, UnitCell& cell);
+
+// The cell file: its first line that is not blank holds a b c alpha beta gamma ("%10.4lf" each
+// as the cell tool writes them, with or without a line end); words after them are ignored.
+// Returns 0 and sets `problem` (none when the cell is good), or the system's reason (an errno
+// value) why the file could not be opened or read.
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem);
+
+// The reciprocal metric of a (checked) cell: g(h, k, l) = 1/d in reciprocal angstrom.
+class ReciprocalMetric {
+  public:
+    explicit ReciprocalMetric(const UnitCell& cell);
+    double g(double h, double k, double l) const;
+    // The largest |h|, |k| and |l| of a reflection with g at most `g_max` (|h| <= a g_max).
+    int max_index(int axis, double g_max) const;
+
+  private:
+    double lengths_[3];
+    double m_[3][3];  // inverse of the direct metric tensor
+};
+
+}  // namespace ped

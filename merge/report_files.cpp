@@ -1,0 +1,135 @@
+#include "merge/report_files.hpp"
+
+#include <cerrno>
+
+#include "common/outfile.hpp"
+#include "common/text.hpp"
+#include "merge/absences.hpp"
+#include "merge/statistics_files.hpp"
+
+namespace ped::merge {
+
+namespace {
+
+const char* cell_why(const Messages& msg, CellProblem problem) {
+    switch (problem) {
+        case CellProblem::length:
+            return msg.cell_length;
+        case CellProblem::angle:
+            return msg.cell_angle;
+        case CellProblem::volume:
+            return msg.cell_volume;
+        default:
+            return msg.cell_not_six;
+    }
+}
+
+void write_file(const Session& s, const std::string& path, const std::string& text) {
+    OutFile file;
+    if (!file.open(path)) fail_file(s.term, path, errno, kCannotOpen);
+    file.write(text);
+    close_or_fail(s.term, file, s.term.lang.cannot_write);
+}
+
+}  // namespace
+
+std::vector<OptionSpec> report_option_list() {
+    return {{"stats", false},
+            {"shells", true},
+            {"cell", true},
+            {"cell-file", true},
+            {"absences", false}};
+}
+
+ReportOptions report_options(const Session& s, const CommandLine& cl) {
+    ReportOptions o;
+    o.stats = cl.has("stats");
+    o.absences = cl.has("absences");
+    if (cl.has("shells")) {
+        const std::string value = cl.value("shells");
+        if (!parse_int(value, o.shells) || o.shells < 1 || o.shells > 100)
+            fail(s.term, strprintf(s.term.lang.option_bad_value, "shells", value.c_str()));
+    }
+    if (cl.has("cell") && cl.has("cell-file")) fail(s.term, s.msg.cell_both);
+    UnitCell cell;
+    if (cl.has("cell")) {
+        const std::string value = cl.value("cell");
+        const CellProblem problem = parse_cell(value, cell);
+        if (problem != CellProblem::none)
+            fail(s.term,
+                 strprintf(s.msg.cell_bad, "cell", value.c_str(), cell_why(s.msg, problem)));
+        o.cell = cell;
+    }
+    if (cl.has("cell-file")) {
+        o.cell_file = cl.value("cell-file");
+        CellProblem problem;
+        if (const int reason = read_cell_file(o.cell_file, cell, problem))
+            fail_file(s.term, o.cell_file, reason, kCannotOpen);
+        if (problem != CellProblem::none)
+            fail(s.term,
+                 strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), cell_why(s.msg, problem)));
+        o.cell = cell;
+    }
+    return o;
+}
+
+std::vector<std::string> report_suffixes(const ReportOptions& o) {
+    std::vector<std::string> suffixes;
+    if (o.stats) suffixes = {kStatsText, kStatsJson};
+    if (o.absences) suffixes.push_back(kAbsences);
+    return suffixes;
+}
+
+std::vector<MergedGroup> merged_groups(const MergeResult& m, const std::vector<Reflection>& list,
+                                       const std::vector<int>& zone_of) {
+    std::vector<MergedGroup> groups;
+    for (size_t j = 0; j < m.merged.size(); ++j) {
+        const Reflection& r = m.merged[j];
+        if (!is_finite(r)) continue;  // left out of the merged file
+        MergedGroup g{r.h, r.k, r.l, r.i, r.sig, r.g, {}};
+        for (size_t i : m.members[j]) g.obs.push_back({list[i].i, list[i].sig, zone_of[i]});
+        groups.push_back(std::move(g));
+    }
+    return groups;
+}
+
+void write_statistics(const Session& s, const ReportOptions& o, const RunParams& p,
+                      const RunSymmetry& symmetry, const std::vector<Zone>& zones,
+                      const ScaleFactors& factors, const std::vector<MergedGroup>& groups) {
+    const OutputNames names = output_names(p.output);
+    const std::string text_name = p.output + kStatsText, json_name = p.output + kStatsJson;
+    std::optional<CompletenessBasis> basis;
+    if (o.cell) basis = CompletenessBasis{*o.cell, &symmetry, p.prep.gmin, p.prep.gmax};
+    bool counted = false;
+    const ShellTable table = shell_table(groups, o.shells, basis ? &*basis : nullptr, &counted);
+    if (basis && !counted && !groups.empty())
+        say(s.term, s.msg.completeness_skipped, text_name.c_str());
+
+    std::vector<ZoneRow> rows = zone_rows(groups, static_cast<int>(zones.size()));
+    for (size_t z = 0; z < rows.size(); ++z) {
+        rows[z].name = zones[z].name;
+        rows[z].linear_factor = factors.linear[z];
+        rows[z].g_factor = factors.g[z];
+    }
+    StatsContext c;
+    c.scaled = names.scaled;
+    c.merged = names.merged;
+    c.space_group = symmetry.number;
+    c.laue_class = symmetry.laue_symbol;
+    c.gmin = p.prep.gmin;
+    c.gmax = p.prep.gmax;
+    c.cell = o.cell ? &*o.cell : nullptr;
+    c.shells_wanted = o.shells;
+    write_file(s, text_name, stats_text(table, rows, c));
+    write_file(s, json_name, stats_json(table, rows, c));
+}
+
+void write_absences(const Session& s, const RunParams& p, const RunSymmetry& symmetry,
+                    const std::vector<Zone>& zones, const std::vector<ZonePreparation>& prepared) {
+    std::vector<ZoneAbsences> report;
+    for (size_t z = 0; z < zones.size(); ++z)
+        report.push_back({zones[z].name, prepared[z].read, prepared[z].removed});
+    write_file(s, p.output + kAbsences, absences_text(symmetry, report, p.prep.poisson_error));
+}
+
+}  // namespace ped::merge

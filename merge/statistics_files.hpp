@@ -1,0 +1,32 @@
+// The merging statistics as files: <out>_stats.txt, the tables a person reads, and
+// <out>_stats.json, the same numbers for scripts. Both are written in English by both builds.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/unit_cell.hpp"
+#include "merge/statistics.hpp"
+
+namespace ped::merge {
+
+// What the files say about the run besides the tables.
+struct StatsContext {
+    std::string scaled, merged;  // <out>.hkl and <out>fin.hkl
+    int space_group = 1;
+    std::string laue_class;
+    double gmin = 0, gmax = 100;
+    const UnitCell* cell = nullptr;  // null without a cell
+    int shells_wanted = 10;
+};
+
+std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
+                       const StatsContext& c);
+std::string stats_json(const ShellTable& t, const std::vector<ZoneRow>& zones,
+                       const StatsContext& c);
+
+// A JSON string literal: quotes, backslashes and control characters escaped, bytes above 127
+// taken as Latin-1 letters.
+std::string json_string(const std::string& text);
+
+}  // namespace ped::merge

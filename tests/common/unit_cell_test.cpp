@@ -1,0 +1,85 @@
+// Unit cells: g = 1/d against gemmi's cell for every crystal system, refused cells, and the
+// cell file the cell tool writes.
+#include <gtest/gtest.h>
+#include <gemmi/unitcell.hpp>
+
+#include <cerrno>
+#include <cmath>
+
+#include "common/unit_cell.hpp"
+#include "harness.hpp"
+
+namespace ped {
+namespace {
+
+TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
+    const UnitCell cells[] = {{4, 4, 4, 90, 90, 90},
+                              {5.44, 7.64, 5.38, 90, 90, 90},
+                              {3.2, 3.2, 5.1, 90, 90, 120},
+                              {6.1, 7.3, 8.2, 90, 104.5, 90},
+                              {5.1, 6.2, 7.3, 81.2, 97.4, 112.9},
+                              {9, 9, 9, 70, 70, 70}};
+    for (const UnitCell& c : cells) {
+        ASSERT_EQ(check_cell(c), CellProblem::none);
+        const ReciprocalMetric metric(c);
+        const gemmi::UnitCell reference(c.a, c.b, c.c, c.alpha, c.beta, c.gamma);
+        for (int h = -3; h <= 3; ++h)
+            for (int k = -3; k <= 3; ++k)
+                for (int l = -3; l <= 3; ++l) {
+                    const double g = std::sqrt(reference.calculate_1_d2({{h, k, l}}));
+                    ASSERT_NEAR(metric.g(h, k, l), g, 1e-12 * (1 + g)) << h << k << l;
+                    // No reflection within g_max has an index beyond max_index.
+                    for (int axis = 0; axis < 3; ++axis)
+                        ASSERT_LE(std::abs(axis == 0   ? h
+                                           : axis == 1 ? k
+                                                       : l),
+                                  metric.max_index(axis, metric.g(h, k, l)));
+                }
+    }
+    // Right angles are exact: the axial reflections of a cube land on round values.
+    EXPECT_EQ(ReciprocalMetric({4, 4, 4, 90, 90, 90}).g(2, 0, 0), 0.5);
+}
+
+TEST(UnitCell, RefusedCells) {
+    const struct {
+        const char* text;
+        CellProblem problem;
+    } cases[] = {{"5.44,7.64,5.38,90,90,90", CellProblem::none},
+                 {" 5 , 5 , 5 , 90 , 90 , 120 ", CellProblem::none},
+                 {"5,5,5,90,90", CellProblem::not_six_numbers},
+                 {"5,5,5,90,90,90,90", CellProblem::not_six_numbers},
+                 {"5;5;5;90;90;90", CellProblem::not_six_numbers},
+                 {"5,5,nan,90,90,90", CellProblem::not_six_numbers},
+                 {"5,0,5,90,90,90", CellProblem::length},
+                 {"5,5,-5,90,90,90", CellProblem::length},
+                 {"5,5,5,90,180,90", CellProblem::angle},
+                 {"5,5,5,0,90,90", CellProblem::angle},
+                 {"5,5,5,60,60,150", CellProblem::volume}};
+    for (const auto& c : cases) {
+        UnitCell cell;
+        EXPECT_EQ(parse_cell(c.text, cell), c.problem) << c.text;
+    }
+}
+
+TEST(UnitCell, CellFileAsTheCellToolWritesIt) {
+    test::TempDir dir;
+    test::write_file(dir / "cell.out",
+                     "    5.4403    7.6402    5.3812   90.0000   90.0000  120.0000");
+    UnitCell cell;
+    CellProblem problem;
+    ASSERT_EQ(read_cell_file(dir / "cell.out", cell, problem), 0);
+    EXPECT_EQ(problem, CellProblem::none);
+    EXPECT_EQ(cell.b, 7.6402);
+    EXPECT_EQ(cell.gamma, 120);
+
+    test::write_file(dir / "empty", "\n\n");
+    EXPECT_EQ(read_cell_file(dir / "empty", cell, problem), 0);
+    EXPECT_EQ(problem, CellProblem::not_six_numbers);
+    test::write_file(dir / "flat", "5 5 5 90 90 0\n");
+    read_cell_file(dir / "flat", cell, problem);
+    EXPECT_EQ(problem, CellProblem::angle);
+    EXPECT_EQ(read_cell_file(dir / "missing", cell, problem), ENOENT);
+}
+
+}  // namespace
+}  // namespace ped
