@@ -365,7 +365,9 @@ void put_vformat(std::string& out, const char* fmt, std::va_list args) {
             case 'u': {
                 const size_t v = va_arg(args, size_t);
                 if (v > static_cast<size_t>(LLONG_MAX)) {
-                    out += strprintf("%*zu", width, v);
+                    char text[32];
+                    const int n = std::snprintf(text, sizeof text, "%*zu", width, v);
+                    out.append(text, static_cast<size_t>(n));
                 } else {
                     put_int(out, static_cast<long long>(v), width);
                 }

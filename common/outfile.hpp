@@ -28,6 +28,13 @@ class OutFile {
     void printf(const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
     void write(const std::string& text);
 
+    // A record "h k l I sigI g" in its layout (kReflectionLayout).
+    void reflection(int h, int k, int l, double i, double sig, double g) {
+        if (!file_) return;
+        append_reflection(sink_->buffer(), h, k, l, i, sig, g);
+        sink_->commit();
+    }
+
     // The text not yet written, to append to; commit() after appending.
     std::string& buffer() { return sink_->buffer(); }
     void commit() { sink_->commit(); }

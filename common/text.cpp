@@ -10,18 +10,10 @@
 namespace ped {
 
 std::string strprintf(const char* fmt, ...) {
+    std::string text;
     va_list args;
     va_start(args, fmt);
-    va_list copy;
-    va_copy(copy, args);
-    const int size = std::vsnprintf(nullptr, 0, fmt, copy);
-    va_end(copy);
-    std::string text;
-    if (size > 0) {
-        text.resize(static_cast<size_t>(size) + 1);
-        std::vsnprintf(&text[0], text.size(), fmt, args);
-        text.resize(static_cast<size_t>(size));
-    }
+    put_vformat(text, fmt, args);
     va_end(args);
     return text;
 }

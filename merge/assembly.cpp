@@ -22,7 +22,7 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                 say(s.term, s.msg.scaled_too_large, zones[z].prepared.c_str(), x.h, x.k, x.l);
                 continue;
             }
-            scaled.printf(kReflectionLayout, x.h, x.k, x.l, x.i, x.sig, x.g);
+            scaled.reflection(x.h, x.k, x.l, x.i, x.sig, x.g);
             list.push_back(x);
             if (zone_of) zone_of->push_back(static_cast<int>(z));
         }

@@ -224,8 +224,7 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
     }
     const double length_per_pixel = o.friedel_merge ? ask_calibration(s) : 0;
     PreparedZone p = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
-    for (const Reflection& r : p.records)
-        out.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
+    for (const Reflection& r : p.records) out.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
     close_or_fail(s.term, out, s.term.lang.cannot_write);
 
     const ZoneCounts filter = z.counts;

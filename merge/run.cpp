@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <optional>
 
+#include "common/format.hpp"
 #include "common/outfile.hpp"
 #include "common/text.hpp"
 #include "common/tool.hpp"
@@ -56,13 +57,13 @@ std::optional<MergeResult> merge_and_report(const Session& s, const std::vector<
         return std::nullopt;
     }
     const MergeResult m = merge_equivalents(list, symmetry.representative);
-    for (int multiplicity : m.multiplicities) std::fprintf(out, "%d\n", multiplicity);
+    for (int multiplicity : m.multiplicities) print(out, "%d\n", multiplicity);
     for (const Reflection& r : m.merged) {
         if (!is_finite(r)) {
             say(s.term, s.msg.merged_too_large, r.h, r.k, r.l, merged.path().c_str());
             continue;
         }
-        merged.printf(kReflectionLayout, r.h, r.k, r.l, r.i, r.sig, r.g);
+        merged.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
     }
     std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
     std::fprintf(out, "%s%s\n", s.msg.class_prefix, symmetry.laue_symbol.c_str());

@@ -3,14 +3,16 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/format.hpp"
 #include "common/records.hpp"
 #include "common/text.hpp"
 
 namespace ped::merge {
 
 std::string zone_line(const ZoneRecord& r) {
-    return strprintf(kZoneLayout, r.h, r.k, r.l, r.v[0], r.v[1], r.v[2], r.v[3], r.v[4], r.v[5],
-                     r.v[6], r.v[7]);
+    std::string line;
+    append_zone_record(line, r.h, r.k, r.l, r.v);
+    return line;
 }
 
 double round_as_printed(double value, int decimals) {
