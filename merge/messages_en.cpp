@@ -33,7 +33,11 @@ const Messages english_catalogue = {
     "intensity and g scaling), <out>.hkl (the scaled reflections of every zone), <out>fin.hkl\n"
     "(the merged reflections, h k l I sigI g, read by cellsolve).\n"
     "Exit status: 0 at a normal end, 255 after a fatal error.\n",
-    /* options_usage */ "",
+    /* options_usage */
+    "  --match=MODE the comparison of two zones: hkl (identical indices, the default),\n"
+    "               friedel (h k l and -h -k -l are one reflection) or laue (the equivalents\n"
+    "               of the Laue class are one reflection); also writes the uncertainty of\n"
+    "               every scale factor on standard error\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -138,6 +142,21 @@ const Messages english_catalogue = {
 
     /* calibration_pixels */ 0,
     /* condition_trace */ nullptr,
+
+    /* match_no_laue_class */
+    "warning: --match=laue: space group %d has no Laue class; the zones are compared on "
+    "identical indices\n",
+    /* match_set_aside */
+    "zone %zu (%s): %zu record(s) set aside, each the same reflection under --match as an earlier "
+    "record of the zone (the comparisons use the first)\n",
+    /* uncertainty_reference */ "zone 1 (%s): the reference, both factors exactly 1\n",
+    /* uncertainty_line */
+    "zone %d (%s): linear factor %lf +- %s, g factor %lf +- %s; tied to zone 1 by %d "
+    "reflections through %d zones\n",
+    /* no_uncertainty */ "none",
+    /* barely_determined */
+    "warning: zone %d (%s) is tied to zone 1 by %d reflection(s) only: its %s scale factor is "
+    "barely determined\n",
 };
 
 }  // namespace ped::merge

@@ -53,7 +53,11 @@ const Messages french_catalogue = {
     "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
     "h k l I sigI g, lues par cellsolve).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
-    /* options_usage */ "",
+    /* options_usage */
+    "  --match=MODE la comparaison de deux zones : hkl (indices identiques, par defaut),\n"
+    "               friedel (h k l et -h -k -l sont une meme reflexion) ou laue (les\n"
+    "               equivalents de la classe de Laue sont une meme reflexion) ; ecrit aussi\n"
+    "               l'incertitude de chaque facteur d'echelle sur la sortie d'erreur\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -152,6 +156,21 @@ const Messages french_catalogue = {
 
     /* calibration_pixels */ 2048,
     /* condition_trace */ "cond vaut : %d\n",
+
+    /* match_no_laue_class */
+    "attention : --match=laue : le groupe d'espace %d n'a pas de classe de Laue ; les zones "
+    "sont comparees sur les indices identiques\n",
+    /* match_set_aside */
+    "zone %zu (%s) : %zu enregistrement(s) mis de cote, chacun la meme reflexion sous --match "
+    "qu'un enregistrement precedent de la zone (les comparaisons utilisent le premier)\n",
+    /* uncertainty_reference */ "zone 1 (%s) : la reference, ses deux facteurs valent 1\n",
+    /* uncertainty_line */
+    "zone %d (%s) : facteur lineaire %lf +- %s, facteur g %lf +- %s ; liee a la zone 1 par %d "
+    "reflexions via %d zones\n",
+    /* no_uncertainty */ "aucune",
+    /* barely_determined */
+    "attention : la zone %d (%s) n'est liee a la zone 1 que par %d reflexion(s) : son facteur "
+    "d'echelle %s est a peine determine\n",
 };
 
 }  // namespace ped::merge

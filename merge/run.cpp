@@ -7,6 +7,8 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/factor_uncertainty.hpp"
+#include "merge/match.hpp"
 #include "merge/prepare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/questions.hpp"
@@ -68,6 +70,7 @@ void merge_and_report(const Session& s, const std::vector<Reflection>& list,
 
 void run_merge(const Session& s, const CommandLine& cl) {
     std::FILE* out = s.term.out;
+    const MatchMode mode = take_match_mode(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
@@ -88,8 +91,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
     open_or_fail(s, report_g, names.report_g);
     write_banner(report, s.msg, p);
 
-    PreparedFiles files(s.term);
+    PreparedFiles files(s.term, match_key(s, mode, symmetry));
+    if (mode != MatchMode::hkl) note_set_aside(s, files, zones);
     const ScaleFactors factors = global_scale_factors(s, files, zones, p.sigma, report, report_g);
+    if (cl.has("match")) report_uncertainties(s, zones, factors);
 
     OutFile scaled, merged;
     open_or_fail(s, scaled, names.scaled);
@@ -105,7 +110,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, {}};
+    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, {{"match", true}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

@@ -63,7 +63,13 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.wrong_space_group,
                                         m.no_merging,
                                         m.totals,
-                                        m.class_prefix};
+                                        m.class_prefix,
+                                        m.match_no_laue_class,
+                                        m.match_set_aside,
+                                        m.uncertainty_reference,
+                                        m.uncertainty_line,
+                                        m.no_uncertainty,
+                                        m.barely_determined};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {
