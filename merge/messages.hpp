@@ -131,6 +131,15 @@ struct Messages {
     const char* cell_both;
     const char* completeness_skipped;  // %s file
     const char* no_statistics;         // %s file
+    // Matching of zones (--match) and the uncertainties of the factors (standard error).
+    const char* match_no_laue_class;    // %d space group
+    const char* match_set_aside;        // %zu zone, %s name, %zu records
+    const char* uncertainty_reference;  // %s name of zone 1
+    // %d zone, %s name, %lf linear factor, %s its uncertainty, %lf g factor, %s its
+    // uncertainty, %d reflections and %d zones tying the zone to zone 1
+    const char* uncertainty_line;
+    const char* no_uncertainty;     // in place of an uncertainty
+    const char* barely_determined;  // %d zone, %s name, %d reflections, %s kind
 };
 
 extern const Messages english_catalogue;  // TAV3eng

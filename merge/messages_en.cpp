@@ -52,7 +52,10 @@ const Messages english_catalogue = {
     "                    unit cell (angstrom, degrees) for the completeness\n"
     "  --cell-file=NAME  the unit cell from a cell file as cellsolve writes it\n"
     "  --absences        also write <out>_absences.txt: the reflections each reflection\n"
-    "                    condition of the space group removed, zone by zone\n",
+    "                    condition of the space group removed, zone by zone\n"
+    "  --match=MODE      the comparison of two zones: hkl (identical indices, the default),\n"
+    "                    friedel (h k l and -h -k -l are one reflection) or laue (the\n"
+    "                    equivalents of the Laue class are one reflection)\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -196,6 +199,20 @@ const Messages english_catalogue = {
     "note: the cell and the g range hold too many reflections to count: no completeness in "
     "%s\n",
     /* no_statistics */ "note: without a Laue class nothing is merged: %s is not written\n",
+    /* match_no_laue_class */
+    "warning: --match=laue: space group %d has no Laue class; the zones are compared on "
+    "identical indices\n",
+    /* match_set_aside */
+    "zone %zu (%s): %zu record(s) set aside, each the same reflection under --match as an earlier "
+    "record of the zone (the comparisons use the first)\n",
+    /* uncertainty_reference */ "zone 1 (%s): the reference, both factors exactly 1\n",
+    /* uncertainty_line */
+    "zone %d (%s): linear factor %lf +- %s, g factor %lf +- %s; tied to zone 1 by %d "
+    "reflections through %d zones\n",
+    /* no_uncertainty */ "none",
+    /* barely_determined */
+    "warning: zone %d (%s) is tied to zone 1 by %d reflection(s) only: its %s scale factor is "
+    "barely determined\n",
 };
 
 }  // namespace ped::merge

@@ -72,7 +72,10 @@ const Messages french_catalogue = {
     "                    maille (angstrom, degres) pour la completude\n"
     "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
     "  --absences        ecrit aussi <sortie>_absences.txt : les reflexions que chaque\n"
-    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n",
+    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n"
+    "  --match=MODE      la comparaison de deux zones : hkl (indices identiques, par defaut),\n"
+    "                    friedel (h k l et -h -k -l sont une meme reflexion) ou laue (les\n"
+    "                    equivalents de la classe de Laue sont une meme reflexion)\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -213,6 +216,20 @@ const Messages french_catalogue = {
     "completude dans %s\n",
     /* no_statistics */
     "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
+    /* match_no_laue_class */
+    "attention : --match=laue : le groupe d'espace %d n'a pas de classe de Laue ; les zones "
+    "sont comparees sur les indices identiques\n",
+    /* match_set_aside */
+    "zone %zu (%s) : %zu enregistrement(s) mis de cote, chacun la meme reflexion sous --match "
+    "qu'un enregistrement precedent de la zone (les comparaisons utilisent le premier)\n",
+    /* uncertainty_reference */ "zone 1 (%s) : la reference, ses deux facteurs valent 1\n",
+    /* uncertainty_line */
+    "zone %d (%s) : facteur lineaire %lf +- %s, facteur g %lf +- %s ; liee a la zone 1 par %d "
+    "reflexions via %d zones\n",
+    /* no_uncertainty */ "aucune",
+    /* barely_determined */
+    "attention : la zone %d (%s) n'est liee a la zone 1 que par %d reflexion(s) : son facteur "
+    "d'echelle %s est a peine determine\n",
 };
 
 }  // namespace ped::merge

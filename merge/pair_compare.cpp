@@ -10,15 +10,19 @@ std::vector<Retained> common_reflections(const IndexedReflections& first,
                                          const IndexedReflections& second, PairKind kind,
                                          double sigma) {
     std::vector<Retained> kept;
-    for (const Reflection& a : first.records) {
-        const auto range = second.find(a.h, a.k, a.l);
+    for (size_t r = 0; r < first.records.size(); ++r) {
+        if (first.keyed() && !first.first_of_key(r)) continue;
+        const Reflection& a = first.records[r];
+        auto range = second.find(first.key_of(r));
+        // Keyed, a reflection meets the first record of its key only.
+        if (second.keyed() && range.first != range.second) range.second = range.first + 1;
         for (const unsigned* p = range.first; p != range.second; ++p) {
             const Reflection& b = second.records[*p];
             const double weight = (a.i / a.sig + b.i / b.sig) * 0.5;
             if (!(weight > sigma)) continue;
             const double ratio = kind == PairKind::intensities ? b.i / a.i : b.g / a.g;
             if (!std::isfinite(weight) || !std::isfinite(ratio)) continue;
-            kept.push_back({a.h, a.k, a.l, ratio, weight});
+            kept.push_back({a.h, a.k, a.l, ratio, weight, static_cast<unsigned>(r), *p});
         }
     }
     return kept;

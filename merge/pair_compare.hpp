@@ -14,15 +14,19 @@ namespace ped::merge {
 
 enum class PairKind { intensities, g };
 
-// One retained common reflection: the ratio second/first and its signal-to-noise weight.
+// One retained common reflection: the ratio second/first and its signal-to-noise weight, and
+// the positions of the two records in their files.
 struct Retained {
     int h, k, l;
     double ratio, weight;
+    unsigned first_record = 0, second_record = 0;
 };
 
 // The common reflections in order: for each record of `first` in file order, each record of
-// `second` with the same indices in file order. A match counts when the mean I/sigI of the two
-// is above sigma and both its weight and its ratio are finite.
+// `second` with the same key in file order. A match counts when the mean I/sigI of the two is
+// above sigma and both its weight and its ratio are finite. Files indexed by h k l match every
+// repeat of an index triple; files indexed by a key take part with the first record of each
+// key only. The retained indices are those of the record of `first`.
 std::vector<Retained> common_reflections(const IndexedReflections& first,
                                          const IndexedReflections& second, PairKind kind,
                                          double sigma);

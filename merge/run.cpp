@@ -9,6 +9,8 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/factor_uncertainty.hpp"
+#include "merge/match.hpp"
 #include "merge/prepare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/questions.hpp"
@@ -77,6 +79,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     std::FILE* out = s.term.out;
     const SymmetryOptions symmetry_given = symmetry_options(s, cl);
     const ReportOptions reports = report_options(s, cl);
+    const MatchMode mode = take_match_mode(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
@@ -107,8 +110,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
     open_or_fail(s, report_g, names.report_g);
     write_banner(report, s.msg, p);
 
-    PreparedFiles files(s.term);
+    PreparedFiles files(s.term, match_key(s, mode, symmetry));
+    if (mode != MatchMode::hkl) note_set_aside(s, files, zones);
     const ScaleFactors factors = global_scale_factors(s, files, zones, p.sigma, report, report_g);
+    report_uncertainties(s, zones, factors);
 
     OutFile scaled, merged;
     open_or_fail(s, scaled, names.scaled);
@@ -133,7 +138,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    // The options read by symmetry_options and report_options.
+    // The options read by symmetry_options, report_options and take_match_mode.
     const ToolInfo info{tool,
                         msg.language,
                         msg.usage,
@@ -144,7 +149,8 @@ int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
                          {"shells", true},
                          {"cell", true},
                          {"cell-file", true},
-                         {"absences", false}}};
+                         {"absences", false},
+                         {"match", true}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

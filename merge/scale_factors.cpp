@@ -220,7 +220,17 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
 
     warn(s, zones, lin, s.msg.linear_word);
     warn(s, zones, gs, s.msg.g_word);
-    return {lin.factors, gs.factors};
+
+    std::vector<const IndexedReflections*> indexed;
+    for (const Zone& z : zones) {
+        int reason = 0;
+        indexed.push_back(files.get(z.prepared, reason));
+    }
+    const auto lin_u = factor_uncertainties(indexed, PairKind::intensities, sigma, r, lin);
+    const auto g_u = factor_uncertainties(indexed, PairKind::g, sigma, g, gs);
+    ScaleFactors result{lin.factors, gs.factors, {}};
+    for (int c = 0; c < n; ++c) result.uncertainty.push_back({lin_u[c], g_u[c]});
+    return result;
 }
 
 }  // namespace ped::merge

@@ -9,6 +9,7 @@
 
 #include "common/matrix.hpp"
 #include "common/outfile.hpp"
+#include "merge/factor_uncertainty.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/session.hpp"
 #include "merge/zone_list.hpp"
@@ -42,12 +43,14 @@ struct FactorSolution {
 FactorSolution solve_factors(const PairTable& table, const char* zero_pivot_message);
 
 struct ScaleFactors {
-    std::vector<double> linear;  // `scalefactor`
-    std::vector<double> g;       // `scalefactorg`
+    std::vector<double> linear;                // `scalefactor`
+    std::vector<double> g;                     // `scalefactorg`
+    std::vector<ZoneUncertainty> uncertainty;  // by zone
 };
 
 // The whole stage: the n x n comparisons of both kinds, the tables and the factors, on the
-// console and in the two reports.
+// console and in the two reports; and the uncertainties of the factors, which it does not
+// write.
 ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g);

@@ -1,6 +1,7 @@
 // Prepared, scaled and merged files (h k l I sigI g): the merge tool's reader, the matching of
-// a file against itself, the statistics and the symmetry merging under every Laue class; and
-// the cell tool's reader with a fit of every crystal system.
+// a file against itself (by h k l and by class of equivalents), the statistics and the
+// symmetry merging under every Laue class; and the cell tool's reader with a fit of every
+// crystal system.
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -26,12 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto range = file.find(r.h, r.k, r.l);
         fuzz::require(range.first != range.second);
     }
+    const int code = 1 + (size > 0 ? data[size - 1] : 0) % 12;
+    IndexedReflections keyed;  // one reflection per class of equivalents
+    keyed.records = file.records;
+    keyed.build_index([code](int h, int k, int l) { return representative(code, h, k, l); });
     for (PairKind kind : {PairKind::intensities, PairKind::g}) {
         const std::vector<Retained> kept = common_reflections(file, file, kind, 0);
         for (const Retained& r : kept) fuzz::require(std::isfinite(r.ratio));
         if (!kept.empty()) (void)pair_statistics(kept, kind);
+        const std::vector<Retained> once = common_reflections(keyed, keyed, kind, 0);
+        fuzz::require(once.size() <= file.records.size() - keyed.repeated());
+        for (const Retained& r : once) fuzz::require(r.first_record == r.second_record);
     }
-    const int code = 1 + (size > 0 ? data[size - 1] : 0) % 12;
     const MergeResult m = merge_equivalents(
         file.records, [code](int h, int k, int l) { return representative(code, h, k, l); });
     size_t members = 0;

@@ -79,7 +79,13 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.cell_bad,
                                         m.cell_file_bad,
                                         m.completeness_skipped,
-                                        m.no_statistics};
+                                        m.no_statistics,
+                                        m.match_no_laue_class,
+                                        m.match_set_aside,
+                                        m.uncertainty_reference,
+                                        m.uncertainty_line,
+                                        m.no_uncertainty,
+                                        m.barely_determined};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {

@@ -1,22 +1,17 @@
 // Pair comparisons: which reflections count, the statistics, the verdicts and the report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "common/text.hpp"
 #include "harness.hpp"
+#include "merge/match.hpp"
 #include "merge/messages.hpp"
 #include "merge/pair_compare.hpp"
 
 namespace ped::merge {
 namespace {
-
-IndexedReflections indexed(const std::vector<Reflection>& rs) {
-    IndexedReflections file;
-    file.records = rs;
-    file.build_index();
-    return file;
-}
 
 // Runs one comparison on two files; returns the value, the report and the console.
 struct Outcome {
@@ -168,42 +163,69 @@ TEST(PairCompare, StatisticsOfSpreadRatios) {
 }
 
 // Common reflections as a scan of every record of one file against every record of the other.
+// With a key, a record of `a` whose key an earlier record of `a` has takes no part, and a
+// record meets only the first record of `b` with its key.
 std::vector<Retained> scan(const std::vector<Reflection>& a, const std::vector<Reflection>& b,
-                           PairKind kind, double sigma) {
+                           PairKind kind, double sigma, const MatchKey& key) {
+    const auto same = [&key](const Reflection& x, const Reflection& y) {
+        return key ? key(x.h, x.k, x.l) == key(y.h, y.k, y.l)
+                   : x.h == y.h && x.k == y.k && x.l == y.l;
+    };
     std::vector<Retained> out;
-    for (const Reflection& x : a)
-        for (const Reflection& y : b) {
-            if (x.h != y.h || x.k != y.k || x.l != y.l) continue;
+    for (unsigned i = 0; i < a.size(); ++i) {
+        const Reflection& x = a[i];
+        if (key && std::any_of(a.begin(), a.begin() + i, [&](auto& e) { return same(e, x); }))
+            continue;
+        for (unsigned j = 0; j < b.size(); ++j) {
+            const Reflection& y = b[j];
+            if (!same(x, y)) continue;
             const double w = (x.i / x.sig + y.i / y.sig) * 0.5;
             const double ratio = kind == PairKind::intensities ? y.i / x.i : y.g / x.g;
             if (w > sigma && std::isfinite(w) && std::isfinite(ratio))
-                out.push_back({x.h, x.k, x.l, ratio, w});
+                out.push_back({x.h, x.k, x.l, ratio, w, i, j});
+            if (key) break;
         }
+    }
     return out;
 }
 
 TEST(PairCompare, IndexedMatchingEqualsTheFullScan) {
+    test::FakeTerminal t;
+    const Session s{t.term(), english_catalogue};
+    const RunSymmetry tetragonal = legacy_symmetry(136);  // 4/mmm
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> index(-2, 2), value(1, 50);
-    for (int trial = 0; trial < 200; ++trial) {
-        std::vector<Reflection> a, b;
-        for (int i = 0; i < 40; ++i) {
-            a.push_back({index(rng), index(rng), 0, double(value(rng)), 2, 0.01 * value(rng)});
-            b.push_back({index(rng), index(rng), 0, double(value(rng)), 3, 0.01 * value(rng)});
-        }
-        const IndexedReflections ia = indexed(a), ib = indexed(b);
-        for (PairKind kind : {PairKind::intensities, PairKind::g}) {
-            const auto fast = common_reflections(ia, ib, kind, 5);
-            const auto slow = scan(ia.records, ib.records, kind, 5);
-            ASSERT_EQ(fast.size(), slow.size());
-            for (size_t i = 0; i < fast.size(); ++i) {
-                ASSERT_EQ(std::tie(fast[i].h, fast[i].k, fast[i].l),
-                          std::tie(slow[i].h, slow[i].k, slow[i].l));
-                ASSERT_EQ(fast[i].ratio, slow[i].ratio);
-                ASSERT_EQ(fast[i].weight, slow[i].weight);
+    for (MatchMode mode : {MatchMode::hkl, MatchMode::friedel, MatchMode::laue}) {
+        const MatchKey key = match_key(s, mode, tetragonal);
+        for (int trial = 0; trial < 100; ++trial) {
+            std::vector<Reflection> a, b;
+            for (int i = 0; i < 40; ++i) {
+                a.push_back({index(rng), index(rng), index(rng) / 2, double(value(rng)), 2,
+                             0.01 * value(rng)});
+                b.push_back({index(rng), index(rng), index(rng) / 2, double(value(rng)), 3,
+                             0.01 * value(rng)});
+            }
+            IndexedReflections ia, ib;
+            ia.records = a;
+            ib.records = b;
+            ia.build_index(key);
+            ib.build_index(key);
+            for (PairKind kind : {PairKind::intensities, PairKind::g}) {
+                const auto fast = common_reflections(ia, ib, kind, 5);
+                const auto slow = scan(a, b, kind, 5, key);
+                ASSERT_EQ(fast.size(), slow.size());
+                for (size_t i = 0; i < fast.size(); ++i) {
+                    const auto& f = fast[i];
+                    const auto& w = slow[i];
+                    ASSERT_EQ(std::tie(f.h, f.k, f.l, f.first_record, f.second_record),
+                              std::tie(w.h, w.k, w.l, w.first_record, w.second_record));
+                    ASSERT_EQ(f.ratio, w.ratio);
+                    ASSERT_EQ(f.weight, w.weight);
+                }
             }
         }
     }
+    EXPECT_EQ(t.diag(), "");
 }
 
 }  // namespace
