@@ -35,9 +35,13 @@ class OutFile {
         sink_->commit();
     }
 
-    // The text not yet written, to append to; commit() after appending.
-    std::string& buffer() { return sink_->buffer(); }
-    void commit() { sink_->commit(); }
+    // The text not yet written, to append to; commit() after appending. (Text appended while
+    // the file is not open goes nowhere.)
+    std::string& buffer() { return sink_ ? sink_->buffer() : nowhere_; }
+    void commit() {
+        if (sink_) sink_->commit();
+        nowhere_.clear();
+    }
 
     // Closes the file. True when every write and the close itself succeeded.
     bool close();
@@ -46,6 +50,7 @@ class OutFile {
     std::FILE* file_ = nullptr;
     std::unique_ptr<FileSink> sink_;
     std::string path_;
+    std::string nowhere_;
     bool failed_ = false;
 };
 

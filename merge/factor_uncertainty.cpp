@@ -89,7 +89,8 @@ int max_flow(std::vector<std::vector<int>> capacity, int source) {
 
 std::vector<FactorUncertainty> factor_uncertainties(
     const std::vector<const IndexedReflections*>& zones, PairKind kind, double sigma,
-    const PairTable& table, const FactorSolution& solution) {
+    const PairTable& table, const FactorSolution& solution,
+    const std::vector<std::vector<Retained>>* retained) {
     const int n = table.n;
     std::vector<FactorUncertainty> out(static_cast<size_t>(n));
     if (n < 2) return out;
@@ -137,8 +138,10 @@ std::vector<FactorUncertainty> factor_uncertainties(
     for (int a = 0; a < n; ++a)
         for (int b = 0; b < n; ++b) {
             if (!compared(a, b)) continue;
-            const std::vector<Retained> pair =
-                common_reflections(*zones[a], *zones[b], kind, sigma);
+            std::vector<Retained> found;
+            if (!retained) found = common_reflections(*zones[a], *zones[b], kind, sigma);
+            const std::vector<Retained>& pair =
+                retained ? (*retained)[static_cast<size_t>(a * n + b)] : found;
             const int c = static_cast<int>(pair.size());
             count[a][b] = std::max(count[a][b], c);
             count[b][a] = std::max(count[b][a], c);

@@ -51,10 +51,13 @@ struct ZoneUncertainty {
 
 // The uncertainties of one kind of factor (one entry per zone). `zones` holds every zone's
 // records (null for a file that could not be read); `table` and `solution` are that kind's
-// pair values and least squares, made with the same sigma.
+// pair values and least squares, made with the same sigma. `retained`, when given, holds the
+// retained reflections of each pair (i, j) at i * n + j, as the comparisons found them;
+// otherwise they are found again.
 std::vector<FactorUncertainty> factor_uncertainties(
     const std::vector<const IndexedReflections*>& zones, PairKind kind, double sigma,
-    const PairTable& table, const FactorSolution& solution);
+    const PairTable& table, const FactorSolution& solution,
+    const std::vector<std::vector<Retained>>* retained = nullptr);
 
 // One line per zone on standard error: both factors with their uncertainties and the ties to
 // zone 1; then a warning for each factor that fewer than three reflections tie to zone 1.

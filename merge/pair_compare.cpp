@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/format.hpp"
 #include "common/text.hpp"
 
 namespace ped::merge {
@@ -13,7 +14,7 @@ std::vector<Retained> common_reflections(const IndexedReflections& first,
     for (size_t r = 0; r < first.records.size(); ++r) {
         if (first.keyed() && !first.first_of_key(r)) continue;
         const Reflection& a = first.records[r];
-        auto range = second.find(first.key_of(r));
+        auto range = second.find_key_of(first, r);
         // Keyed, a reflection meets the first record of its key only.
         if (second.keyed() && range.first != range.second) range.second = range.first + 1;
         for (const unsigned* p = range.first; p != range.second; ++p) {
@@ -85,7 +86,7 @@ void write_verdict(OutFile& report, const PairTexts& t, Verdict v, const std::st
 
 std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
                                    const std::string& first, const std::string& second,
-                                   double sigma, OutFile& report) {
+                                   double sigma, OutFile& report, std::vector<Retained>* retained) {
     int reason = 0;
     const IndexedReflections* a = files.get(first, reason);
     const IndexedReflections* b = a ? files.get(second, reason) : nullptr;
@@ -97,24 +98,36 @@ std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairK
     const PairTexts& t = intensities ? s.msg.intensity_pairs : s.msg.g_pairs;
     std::FILE* out = s.term.out;
 
-    const std::vector<Retained> kept = common_reflections(*a, *b, kind, sigma);
+    std::vector<Retained> own;
+    std::vector<Retained>& kept = retained ? *retained : own;
+    kept = common_reflections(*a, *b, kind, sigma);
     // Console "%4d%4d%4d%9.3lf %11.3lf\n" and report "%4d%4d%4d %9.3lf%11.3lf\n" (without the
     // weight for g): the same fields, each formatted once, the blank in another place.
-    std::string console, lines;
+    thread_local std::string console, field;
+    console.clear();
+    std::string& lines = report.buffer();
     for (const Retained& r : kept) {
-        const std::string hkl = strprintf("%4d%4d%4d", r.h, r.k, r.l);
-        const std::string ratio = strprintf("%9.3lf", r.ratio);
+        const size_t start = console.size();
+        put_int(console, r.h, 4);
+        put_int(console, r.k, 4);
+        put_int(console, r.l, 4);
+        const size_t hkl_end = console.size();
+        put_fixed(console, r.ratio, 9, 3);
+        lines.append(console, start, hkl_end - start);
+        lines += ' ';
+        lines.append(console, hkl_end, console.size() - hkl_end);
         if (intensities) {
-            const std::string weight = strprintf("%11.3lf", r.weight);
-            console += hkl + ratio + " " + weight + "\n";
-            lines += hkl + " " + ratio + weight + "\n";
-        } else {
-            console += hkl + ratio + "\n";
-            lines += hkl + " " + ratio + "\n";
+            field.clear();
+            put_fixed(field, r.weight, 11, 3);
+            console += ' ';
+            console += field;
+            lines += field;
         }
+        console += '\n';
+        lines += '\n';
     }
-    std::fputs(console.c_str(), out);
-    report.write(lines);
+    std::fwrite(console.data(), 1, console.size(), out);
+    report.commit();
     const int n = static_cast<int>(kept.size());
     report.printf(t.count, first.c_str(), second.c_str(), n);
     std::fprintf(out, t.count, first.c_str(), second.c_str(), n);
@@ -141,13 +154,15 @@ std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairK
 }  // namespace
 
 std::optional<double> scaling(const Session& s, PreparedFiles& files, const std::string& first,
-                              const std::string& second, double sigma, OutFile& report) {
-    return compare_pair(s, files, PairKind::intensities, first, second, sigma, report);
+                              const std::string& second, double sigma, OutFile& report,
+                              std::vector<Retained>* retained) {
+    return compare_pair(s, files, PairKind::intensities, first, second, sigma, report, retained);
 }
 
 std::optional<double> scaling2(const Session& s, PreparedFiles& files, const std::string& first,
-                               const std::string& second, double sigma, OutFile& report_g) {
-    return compare_pair(s, files, PairKind::g, first, second, sigma, report_g);
+                               const std::string& second, double sigma, OutFile& report_g,
+                               std::vector<Retained>* retained) {
+    return compare_pair(s, files, PairKind::g, first, second, sigma, report_g, retained);
 }
 
 }  // namespace ped::merge

@@ -47,14 +47,16 @@ PairStatistics pair_statistics(const std::vector<Retained>& kept, PairKind kind)
 // I(second)/I(first)) and on g (`scaling2`: the mean of g(second)/g(first)). Each echoes the
 // retained reflections on the console and writes its statistics and verdict into its report.
 // The result has no value when a file cannot be read, when no common reflection is retained,
-// or when the result is not finite.
+// or when the result is not finite. With `retained`, it receives the retained reflections.
 using PairComparison = std::optional<double> (*)(const Session& s, PreparedFiles& files,
                                                  const std::string& first,
                                                  const std::string& second, double sigma,
-                                                 OutFile& report);
+                                                 OutFile& report, std::vector<Retained>* retained);
 std::optional<double> scaling(const Session& s, PreparedFiles& files, const std::string& first,
-                              const std::string& second, double sigma, OutFile& report);
+                              const std::string& second, double sigma, OutFile& report,
+                              std::vector<Retained>* retained = nullptr);
 std::optional<double> scaling2(const Session& s, PreparedFiles& files, const std::string& first,
-                               const std::string& second, double sigma, OutFile& report_g);
+                               const std::string& second, double sigma, OutFile& report_g,
+                               std::vector<Retained>* retained = nullptr);
 
 }  // namespace ped::merge

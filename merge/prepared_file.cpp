@@ -6,50 +6,72 @@
 
 namespace ped::merge {
 
-size_t IndexedReflections::slot_of(const Triple& key) const {
+size_t KeyNumbers::Hash::operator()(const Triple& key) const {
     std::uint64_t x = static_cast<std::uint64_t>(key[0]) * 0x9E3779B97F4A7C15ull;
     x ^= static_cast<std::uint64_t>(key[1]) * 0xC2B2AE3D27D4EB4Full + (x >> 29);
     x ^= static_cast<std::uint64_t>(key[2]) * 0x165667B19E3779F9ull + (x >> 32);
-    x ^= x >> 31;
-    return static_cast<size_t>(x) & (slots_.size() - 1);
+    return static_cast<size_t>(x ^ (x >> 31));
 }
 
-void IndexedReflections::build_index(const MatchKey& key) {
+unsigned KeyNumbers::number_of(const Triple& key) {
+    return numbers_.emplace(key, static_cast<unsigned>(numbers_.size())).first->second;
+}
+
+long KeyNumbers::find(const Triple& key) const {
+    const auto found = numbers_.find(key);
+    return found == numbers_.end() ? -1 : static_cast<long>(found->second);
+}
+
+void IndexedReflections::build_index(const MatchKey& key, KeyNumbers* numbers) {
     keyed_ = static_cast<bool>(key);
+    if (!numbers) {
+        own_ = std::make_shared<KeyNumbers>();
+        numbers = own_.get();
+    }
+    numbers_ = numbers;
     std::vector<Triple> keys(records.size());
+    std::vector<unsigned> number(records.size());
     for (size_t r = 0; r < records.size(); ++r) {
         const Reflection& x = records[r];
         keys[r] = key ? key(x.h, x.k, x.l) : Triple{x.h, x.k, x.l};
+        number[r] = numbers->number_of(keys[r]);
     }
     positions_.resize(records.size());
     std::iota(positions_.begin(), positions_.end(), 0u);
     std::stable_sort(positions_.begin(), positions_.end(),
-                     [&keys](unsigned a, unsigned b) { return keys[a] < keys[b]; });
+                     [&number](unsigned a, unsigned b) { return number[a] < number[b]; });
     groups_.clear();
     group_of_.resize(records.size());
+    unsigned largest = 0;
     for (unsigned i = 0; i < positions_.size(); ++i) {
-        const Triple& k = keys[positions_[i]];
-        if (groups_.empty() || groups_.back().key != k) groups_.push_back({k, i, 0});
+        const unsigned n = number[positions_[i]];
+        if (groups_.empty() || groups_.back().number != n)
+            groups_.push_back({keys[positions_[i]], n, i, 0});
         ++groups_.back().count;
         group_of_[positions_[i]] = static_cast<unsigned>(groups_.size() - 1);
+        largest = std::max(largest, n);
     }
-    size_t size = 1;
-    while (size < 2 * groups_.size()) size *= 2;
-    slots_.assign(size, -1);
-    for (size_t g = 0; g < groups_.size(); ++g) {
-        size_t s = slot_of(groups_[g].key);
-        while (slots_[s] >= 0) s = (s + 1) & (size - 1);
-        slots_[s] = static_cast<int>(g);
-    }
+    group_by_number_.assign(groups_.empty() ? 0 : largest + 1, -1);
+    for (size_t g = 0; g < groups_.size(); ++g)
+        group_by_number_[groups_[g].number] = static_cast<int>(g);
+}
+
+std::pair<const unsigned*, const unsigned*> IndexedReflections::run_of(long number) const {
+    if (number < 0 || static_cast<size_t>(number) >= group_by_number_.size() ||
+        group_by_number_[static_cast<size_t>(number)] < 0)
+        return {nullptr, nullptr};
+    const Group& g = groups_[static_cast<size_t>(group_by_number_[static_cast<size_t>(number)])];
+    return {positions_.data() + g.first, positions_.data() + g.first + g.count};
 }
 
 std::pair<const unsigned*, const unsigned*> IndexedReflections::find(const Triple& key) const {
-    for (size_t s = slot_of(key); slots_[s] >= 0; s = (s + 1) & (slots_.size() - 1)) {
-        const Group& g = groups_[static_cast<size_t>(slots_[s])];
-        if (g.key == key)
-            return {positions_.data() + g.first, positions_.data() + g.first + g.count};
-    }
-    return {nullptr, nullptr};
+    return numbers_ ? run_of(numbers_->find(key)) : std::pair<const unsigned*, const unsigned*>{};
+}
+
+std::pair<const unsigned*, const unsigned*> IndexedReflections::find_key_of(
+    const IndexedReflections& other, size_t r) const {
+    const Group& g = other.groups_[other.group_of_[r]];
+    return numbers_ == other.numbers_ ? run_of(g.number) : find(g.key);
 }
 
 const IndexedReflections* PreparedFiles::get(const std::string& path, int& reason) {
@@ -57,7 +79,7 @@ const IndexedReflections* PreparedFiles::get(const std::string& path, int& reaso
     if (found == files_.end()) {
         Entry entry{0, {}};
         entry.reason = read_reflections(path, t_, entry.data.records);
-        entry.data.build_index(key_);
+        entry.data.build_index(key_, &numbers_);
         found = files_.emplace(path, std::move(entry)).first;
     }
     reason = found->second.reason;

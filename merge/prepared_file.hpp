@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/reflection.hpp"
@@ -17,14 +19,31 @@ namespace ped::merge {
 // The key of a reflection: records with the same key are one reflection.
 using MatchKey = std::function<Triple(int h, int k, int l)>;
 
+// Numbers for the keys of a run: a key has the same number in every file indexed with them,
+// so that two files meet through an array instead of a hash table.
+class KeyNumbers {
+  public:
+    // The key's number, a new one for a key not seen before.
+    unsigned number_of(const Triple& key);
+    // The key's number, or -1 for a key not seen.
+    long find(const Triple& key) const;
+
+  private:
+    struct Hash {
+        size_t operator()(const Triple& t) const;
+    };
+    std::unordered_map<Triple, unsigned, Hash> numbers_;
+};
+
 // The records of one file with, for each key, where its records stand in the file.
 class IndexedReflections {
   public:
     std::vector<Reflection> records;
 
     // Indexes `records` (after they are all read) by the key `key` gives, or by their own
-    // indices when there is no key.
-    void build_index(const MatchKey& key = nullptr);
+    // indices when there is no key; the keys are numbered with `numbers` (files that will meet
+    // share one), or with numbers of the file's own.
+    void build_index(const MatchKey& key = nullptr, KeyNumbers* numbers = nullptr);
     // True when the index was built with a key.
     bool keyed() const { return keyed_; }
     // Positions of the records with this key, in file order.
@@ -32,6 +51,9 @@ class IndexedReflections {
     std::pair<const unsigned*, const unsigned*> find(int h, int k, int l) const {
         return find(Triple{h, k, l});
     }
+    // The same for the key of record r of `other`.
+    std::pair<const unsigned*, const unsigned*> find_key_of(const IndexedReflections& other,
+                                                            size_t r) const;
     // The key of record r, and whether r is the first record of its key in file order.
     const Triple& key_of(size_t r) const { return groups_[group_of_[r]].key; }
     bool first_of_key(size_t r) const { return positions_[groups_[group_of_[r]].first] == r; }
@@ -41,14 +63,17 @@ class IndexedReflections {
   private:
     struct Group {
         Triple key;
+        unsigned number;        // the key's number
         unsigned first, count;  // a run of `positions`
     };
     bool keyed_ = false;
-    std::vector<unsigned> positions_;  // grouped by key, file order within a group
-    std::vector<Group> groups_;
-    std::vector<unsigned> group_of_;  // by record
-    std::vector<int> slots_;          // hash table of group numbers, -1 when empty
-    size_t slot_of(const Triple& key) const;
+    std::shared_ptr<KeyNumbers> own_;  // the numbers, when the file has its own
+    const KeyNumbers* numbers_ = nullptr;
+    std::vector<unsigned> positions_;   // grouped by key, file order within a group
+    std::vector<Group> groups_;         // by key number
+    std::vector<unsigned> group_of_;    // by record
+    std::vector<int> group_by_number_;  // by key number, -1 for a key the file lacks
+    std::pair<const unsigned*, const unsigned*> run_of(long number) const;
 };
 
 class PreparedFiles {
@@ -66,6 +91,7 @@ class PreparedFiles {
     };
     const Terminal& t_;
     MatchKey key_;
+    KeyNumbers numbers_;
     std::map<std::string, Entry> files_;
 };
 

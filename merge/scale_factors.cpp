@@ -164,13 +164,18 @@ std::vector<std::vector<double>> values_of(const PairTable& t) {
     return rows;
 }
 
+// Every ordered pair compared; `retained[i * n + j]` receives the retained reflections of the
+// pair (i, j).
 PairTable compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
-                      double sigma, OutFile& report, PairComparison compare) {
+                      double sigma, OutFile& report, PairComparison compare,
+                      std::vector<std::vector<Retained>>& retained) {
     const int n = static_cast<int>(zones.size());
     PairTable table(n);
+    retained.assign(static_cast<size_t>(n * n), {});
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            table.at(i, j) = compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report);
+            table.at(i, j) = compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report,
+                                     &retained[static_cast<size_t>(i * n + j)]);
     return table;
 }
 
@@ -186,8 +191,9 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g) {
     std::FILE* out = s.term.out;
-    const PairTable r = compare_all(s, files, zones, sigma, report, scaling);
-    const PairTable g = compare_all(s, files, zones, sigma, report_g, scaling2);
+    std::vector<std::vector<Retained>> r_pairs, g_pairs;
+    const PairTable r = compare_all(s, files, zones, sigma, report, scaling, r_pairs);
+    const PairTable g = compare_all(s, files, zones, sigma, report_g, scaling2, g_pairs);
 
     const std::string r_text = table_text(values_of(r), "%lf\t");
     std::fputs(r_text.c_str(), out);
@@ -226,8 +232,9 @@ ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
         int reason = 0;
         indexed.push_back(files.get(z.prepared, reason));
     }
-    const auto lin_u = factor_uncertainties(indexed, PairKind::intensities, sigma, r, lin);
-    const auto g_u = factor_uncertainties(indexed, PairKind::g, sigma, g, gs);
+    const auto lin_u =
+        factor_uncertainties(indexed, PairKind::intensities, sigma, r, lin, &r_pairs);
+    const auto g_u = factor_uncertainties(indexed, PairKind::g, sigma, g, gs, &g_pairs);
     ScaleFactors result{lin.factors, gs.factors, {}};
     for (int c = 0; c < n; ++c) result.uncertainty.push_back({lin_u[c], g_u[c]});
     return result;

@@ -35,7 +35,7 @@ Outcome compare(PairKind kind, const std::vector<Reflection>& a, const std::vect
     report.open(d / "report");
     Outcome run;
     run.value = (kind == PairKind::intensities ? scaling : scaling2)(s, files, d / "a", d / "b",
-                                                                     sigma, report);
+                                                                     sigma, report, nullptr);
     report.close();
     run.report = test::read_file(d / "report");
     run.console = t.out();
