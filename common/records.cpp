@@ -1,22 +1,27 @@
 #include "common/records.hpp"
 
+#include <sys/types.h>
+
 #include <cerrno>
+#include <cstdio>
 
 #include "common/text.hpp"
 
 namespace ped {
 
 bool read_line(std::FILE* file, std::string& line) {
-    line.clear();
-    int c;
-    bool any = false;
-    while ((c = getc_unlocked(file)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line.push_back(static_cast<char>(c));
+    thread_local char* text = nullptr;
+    thread_local size_t room = 0;
+    const ssize_t n = getline(&text, &room, file);
+    if (n <= 0) {
+        line.clear();
+        return false;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
+    size_t size = static_cast<size_t>(n);
+    if (text[size - 1] == '\n') --size;
+    if (size > 0 && text[size - 1] == '\r') --size;
+    line.assign(text, size);
+    return true;
 }
 
 int read_lines(std::FILE* file, const LineHandler& each) {

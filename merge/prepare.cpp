@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <map>
-#include <tuple>
+#include <unordered_map>
 
 #include "common/constants.hpp"
 #include "common/outfile.hpp"
 #include "merge/exchange_sort.hpp"
 #include "merge/extinction.hpp"
+#include "merge/laue.hpp"
 
 namespace ped::merge {
 
@@ -51,12 +51,11 @@ struct MateGroup {
 // their heads. Partners are found through their index, with the sums taken in the same order
 // as a walk over the whole list would take them.
 std::vector<MateGroup> merge_friedel_mates(const std::vector<Work>& w, double length_per_pixel) {
-    using Key = std::tuple<long long, long long, long long>;
-    std::map<Key, std::vector<size_t>> mates;
+    std::unordered_map<Triple, std::vector<size_t>, TripleHash> mates;
     for (size_t i = 0; i < w.size(); ++i) {
-        const Key plus{w[i].r.h, w[i].r.k, w[i].r.l};
-        const Key minus{-static_cast<long long>(w[i].r.h), -static_cast<long long>(w[i].r.k),
-                        -static_cast<long long>(w[i].r.l)};
+        const Triple plus{w[i].r.h, w[i].r.k, w[i].r.l};
+        const Triple minus{-static_cast<long long>(w[i].r.h), -static_cast<long long>(w[i].r.k),
+                           -static_cast<long long>(w[i].r.l)};
         mates[std::max(plus, minus)].push_back(i);
     }
 

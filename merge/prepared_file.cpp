@@ -6,13 +6,6 @@
 
 namespace ped::merge {
 
-size_t KeyNumbers::Hash::operator()(const Triple& key) const {
-    std::uint64_t x = static_cast<std::uint64_t>(key[0]) * 0x9E3779B97F4A7C15ull;
-    x ^= static_cast<std::uint64_t>(key[1]) * 0xC2B2AE3D27D4EB4Full + (x >> 29);
-    x ^= static_cast<std::uint64_t>(key[2]) * 0x165667B19E3779F9ull + (x >> 32);
-    return static_cast<size_t>(x ^ (x >> 31));
-}
-
 unsigned KeyNumbers::number_of(const Triple& key) {
     return numbers_.emplace(key, static_cast<unsigned>(numbers_.size())).first->second;
 }

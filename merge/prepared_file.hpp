@@ -29,10 +29,7 @@ class KeyNumbers {
     long find(const Triple& key) const;
 
   private:
-    struct Hash {
-        size_t operator()(const Triple& t) const;
-    };
-    std::unordered_map<Triple, unsigned, Hash> numbers_;
+    std::unordered_map<Triple, unsigned, TripleHash> numbers_;
 };
 
 // The records of one file with, for each key, where its records stand in the file.

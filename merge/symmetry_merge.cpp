@@ -1,7 +1,7 @@
 #include "merge/symmetry_merge.hpp"
 
 #include <cmath>
-#include <map>
+#include <unordered_map>
 
 #include "merge/exchange_sort.hpp"
 
@@ -18,7 +18,7 @@ MergeResult merge_equivalents(const std::vector<Reflection>& list,
                               const Representative& representative) {
     // Equivalence under a Laue class is a partition: each record joins the group of the first
     // record of its class, groups in the order of their first records, members in list order.
-    std::map<Triple, size_t> group_of;
+    std::unordered_map<Triple, size_t, TripleHash> group_of;
     std::vector<std::vector<size_t>> groups;
     for (size_t i = 0; i < list.size(); ++i) {
         const auto inserted =
