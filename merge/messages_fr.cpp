@@ -69,10 +69,22 @@ const Messages french_catalogue = {
     "  --shells=N        tranches des statistiques, 1 a 100 (10 par defaut ; moins quand les\n"
     "                    donnees ont moins de 20 reflexions uniques par tranche)\n"
     "  --cell=a,b,c,alpha,beta,gamma\n"
-    "                    maille (angstrom, degres) pour la completude\n"
+    "                    maille (angstrom, degres) pour la completude, le CIF et le .ins de\n"
+    "                    SHELX\n"
     "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
     "  --absences        ecrit aussi <sortie>_absences.txt : les reflexions que chaque\n"
-    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n",
+    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n"
+    "  --shelx           ecrit aussi, au format HKLF 4 de SHELX, <sortie>_shelx.hkl (chaque\n"
+    "                    observation mise a l'echelle, son numero de lot celui de sa zone) et\n"
+    "                    <sortie>_shelx_merged.hkl (la liste fusionnee) ; avec une maille aussi\n"
+    "                    <sortie>_shelx.ins, pour lancer SHELXT\n"
+    "  --cif             ecrit aussi <sortie>_hkl.cif : rayonnement, longueur d'onde, groupe\n"
+    "                    d'espace, maille, les observations mises a l'echelle avec leur zone et\n"
+    "                    les reflexions fusionnees\n"
+    "  --kv=TENSION      tension d'acceleration (kV) pour la longueur d'onde du CIF et du .ins\n"
+    "                    quand aucune correction de Lorentz ne la donne\n"
+    "  --composition=\"Ca4 Ti4 O12\"\n"
+    "                    le contenu de la maille, pour SFAC et UNIT dans le .ins\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -213,6 +225,25 @@ const Messages french_catalogue = {
     "completude dans %s\n",
     /* no_statistics */
     "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
+    /* composition_bad */
+    "erreur : --composition=%s : \"%s\" n'est pas un symbole d'element suivi de son nombre "
+    "d'atomes dans la maille (comme Ca4 Ti4 O12)",
+    /* no_voltage */
+    "erreur : le CIF et le fichier .ins de SHELX demandent la longueur d'onde des electrons : "
+    "donnez la tension d'acceleration par --kv=TENSION (kV), ou avec la correction de Lorentz",
+    /* kv_not_used */
+    "attention : --kv=%.2f n'est pas utilise : les fichiers prennent les %.2f kV de la "
+    "correction de Lorentz\n",
+    /* shelx_divided */
+    "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
+    "les colonnes F8.2 de SHELX\n",
+    /* shelx_left_out */
+    "attention : %d enregistrements n'ont pas leur place dans les colonnes de %s (un indice "
+    "hors de -999 a 9999, ou 0 0 0, qui termine les donnees ; le premier : %d %d %d) : omis\n",
+    /* no_ins_cell */
+    "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
+    /* no_ins_group */
+    "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
 };
 
 }  // namespace ped::merge

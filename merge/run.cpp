@@ -8,6 +8,8 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/export_files.hpp"
+#include "merge/export_options.hpp"
 #include "merge/prepare.hpp"
 #include "merge/prepared_file.hpp"
 #include "merge/questions.hpp"
@@ -76,6 +78,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     std::FILE* out = s.term.out;
     const SymmetryOptions symmetry_given = symmetry_options(s, cl);
     const ReportOptions reports = report_options(s, cl);
+    const ExportOptions exports = export_options(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
@@ -87,6 +90,9 @@ void run_merge(const Session& s, const CommandLine& cl) {
     const std::vector<Zone> zones = zones_of(s, p.list);
     warn_repeated_zones(s, zones);
     take_parameters(s, cl, p);
+    // Before any zone is prepared: nothing is written when the wavelength is missing.
+    const std::optional<double> wavelength =
+        export_wavelength(s, exports, p.prep, reports.cell.has_value());
     if (!symmetry_given.setting && !symmetry_given.tables) warn_space_group(s, p.prep.space_group);
     const RunSymmetry symmetry = choose_symmetry(s, symmetry_given, p.prep.space_group);
 
@@ -99,7 +105,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
 
     std::vector<std::string> cell_file;
     if (!reports.cell_file.empty()) cell_file.push_back(reports.cell_file);
-    p.output = take_output_name(s, cl, p, zones, report_suffixes(reports), cell_file);
+    std::vector<std::string> suffixes = report_suffixes(reports);
+    for (const std::string& suffix : export_suffixes(exports, reports.cell.has_value()))
+        suffixes.push_back(suffix);
+    p.output = take_output_name(s, cl, p, zones, suffixes, cell_file);
     const OutputNames names = output_names(p.output);
     OutFile report, report_g;
     open_or_fail(s, report, names.report);
@@ -124,6 +133,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
     else if (reports.stats)
         say(s.term, s.msg.no_statistics, (p.output + kStatsText).c_str());
     if (reports.absences) write_absences(s, p, symmetry, zones, prepared);
+    if (exports.shelx || exports.cif)
+        write_exports(s, exports, p, symmetry_given, zones,
+                      {&list, &zone_of, m ? &*m : nullptr, reports.cell ? &*reports.cell : nullptr,
+                       wavelength});
     std::fputs(kFarewell, out);
     s.term.in.pause(out);
     // A space group without a Laue class was reported by `error` and the run went on as it
@@ -132,7 +145,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    // The options read by symmetry_options and report_options.
+    // The options read by symmetry_options, report_options and export_options.
     const ToolInfo info{tool,
                         msg.language,
                         msg.usage,
@@ -143,7 +156,11 @@ int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
                          {"shells", true},
                          {"cell", true},
                          {"cell-file", true},
-                         {"absences", false}}};
+                         {"absences", false},
+                         {"shelx", false},
+                         {"cif", false},
+                         {"kv", true},
+                         {"composition", true}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });
