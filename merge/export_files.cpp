@@ -24,7 +24,7 @@ void write_hklf4(const Session& s, const std::string& path, const std::vector<Re
     std::vector<Reflection> left_out;
     write_file(s, path, hklf4(records, batches, exponent, left_out));
     if (!left_out.empty())
-        say(s.term, s.msg.shelx_left_out, static_cast<int>(left_out.size()), path.c_str(),
+        say(s.term, s.msg.shelx_left_out, path.c_str(), static_cast<int>(left_out.size()),
             left_out[0].h, left_out[0].k, left_out[0].l);
 }
 

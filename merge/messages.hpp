@@ -136,7 +136,7 @@ struct Messages {
     const char* no_voltage;
     const char* kv_not_used;     // %.2f --kv, %.2f the voltage of the Lorentz correction
     const char* shelx_divided;   // %s file, %s file, %s power of ten
-    const char* shelx_left_out;  // %d records, %s file, %d %d %d the first
+    const char* shelx_left_out;  // %s file, %d records, %d %d %d the first
     const char* no_ins_cell;     // %s file
     const char* no_ins_group;    // %s file, %d space-group number
 };

@@ -218,8 +218,8 @@ const Messages english_catalogue = {
     "note: the intensities and sigmas of %s and %s are divided by %s to fit the F8.2 columns "
     "of SHELX\n",
     /* shelx_left_out */
-    "warning: %d records have no place in the columns of %s (an index outside -999 to 9999, "
-    "or 0 0 0, which ends the data; the first: %d %d %d): left out\n",
+    "warning: %s leaves out %d record(s) that have no place in its columns (0 0 0, which would "
+    "end the data, or an index outside -999 to 9999; the first: %d %d %d)\n",
     /* no_ins_cell */ "note: %s is not written: it needs the cell (--cell or --cell-file)\n",
     /* no_ins_group */ "note: %s is not written: %d is not a space-group number (1 to 230)\n",
 };

@@ -238,8 +238,8 @@ const Messages french_catalogue = {
     "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
     "les colonnes F8.2 de SHELX\n",
     /* shelx_left_out */
-    "attention : %d enregistrements n'ont pas leur place dans les colonnes de %s (un indice "
-    "hors de -999 a 9999, ou 0 0 0, qui termine les donnees ; le premier : %d %d %d) : omis\n",
+    "attention : %s omet %d enregistrement(s) sans place dans ses colonnes (0 0 0, qui "
+    "terminerait les donnees, ou un indice hors de -999 a 9999 ; le premier : %d %d %d)\n",
     /* no_ins_cell */
     "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
     /* no_ins_group */

@@ -118,9 +118,7 @@ std::string shelx_ins(const InsContent& c) {
     out += card("REM its electron scattering factors (the long form of SFAC).");
     out += card("REM ZERR: Z = 1 as UNIT is the cell content; the esds of the cell are unknown.");
     if (c.zones.size() > 1)
-        out +=
-            card(strprintf("REM SHELXL refines one scale per zone with BASF and %zu values of 1.",
-                           c.zones.size() - 1));
+        out += card("REM SHELXL: one scale per zone with BASF, a value of 1 per batch after 1.");
     return out + card("HKLF 4") + card("END");
 }
 
