@@ -1,5 +1,6 @@
 #include "merge/cif_file.hpp"
 
+#include <algorithm>
 #include <cctype>
 
 #include "common/format.hpp"
@@ -95,7 +96,10 @@ std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observati
     const SpaceGroupSetting* g = h.group;
     out += item("_space_group_IT_number", g && g->number ? std::to_string(g->number) : "?");
     out += item("_space_group_name_H-M_alt", g && g->number ? cif_value(g->name) : "?");
-    out += item("_space_group_name_Hall", g ? cif_value(g->hall) : "?");
+    // gemmi's table aligns some Hall symbols with a leading blank.
+    const std::string hall =
+        g ? g->hall.substr(std::min(g->hall.find_first_not_of(' '), g->hall.size())) : "";
+    out += item("_space_group_name_Hall", g ? cif_value(hall) : "?");
     if (g) {
         append_loop(out, {"_space_group_symop_id", "_space_group_symop_operation_xyz"});
         const std::vector<std::string> ops = operation_triplets(*g);
