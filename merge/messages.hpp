@@ -140,6 +140,14 @@ struct Messages {
     const char* uncertainty_line;
     const char* no_uncertainty;     // in place of an uncertainty
     const char* barely_determined;  // %d zone, %s name, %d reflections, %s kind
+    // Exported data for structure solution (--shelx, --cif, --kv, --composition).
+    const char* composition_bad;  // %s value, %s the word that does not read
+    const char* no_voltage;
+    const char* kv_not_used;     // %.2f --kv, %.2f the voltage of the Lorentz correction
+    const char* shelx_divided;   // %s file, %s file, %s power of ten
+    const char* shelx_left_out;  // %s file, %d records, %d %d %d the first
+    const char* no_ins_cell;     // %s file
+    const char* no_ins_group;    // %s file, %d space-group number
 };
 
 extern const Messages english_catalogue;  // TAV3eng

@@ -49,13 +49,23 @@ const Messages english_catalogue = {
     "  --shells=N        shells of the statistics, 1 to 100 (default 10; fewer when the data\n"
     "                    hold under 20 unique reflections a shell)\n"
     "  --cell=a,b,c,alpha,beta,gamma\n"
-    "                    unit cell (angstrom, degrees) for the completeness\n"
+    "                    unit cell (angstrom, degrees) for the completeness, the CIF and the\n"
+    "                    SHELX .ins\n"
     "  --cell-file=NAME  the unit cell from a cell file as cellsolve writes it\n"
     "  --absences        also write <out>_absences.txt: the reflections each reflection\n"
     "                    condition of the space group removed, zone by zone\n"
     "  --match=MODE      the comparison of two zones: hkl (identical indices, the default),\n"
     "                    friedel (h k l and -h -k -l are one reflection) or laue (the\n"
-    "                    equivalents of the Laue class are one reflection)\n",
+    "                    equivalents of the Laue class are one reflection)\n"
+    "  --shelx           also write, in SHELX's HKLF 4 layout, <out>_shelx.hkl (every scaled\n"
+    "                    observation, its batch number its zone's) and <out>_shelx_merged.hkl\n"
+    "                    (the merged list); with a cell also <out>_shelx.ins, to start SHELXT\n"
+    "  --cif             also write <out>_hkl.cif: radiation, wavelength, space group, cell,\n"
+    "                    the scaled observations with their zones and the merged reflections\n"
+    "  --kv=VOLTAGE      accelerating voltage (kV) for the wavelength of the CIF and the .ins\n"
+    "                    when there is no Lorentz correction to give it\n"
+    "  --composition=\"Ca4 Ti4 O12\"\n"
+    "                    the cell content, for SFAC and UNIT in the .ins\n",
 
     /* ask_list */
     "\nEnter the file name that contain the names of the files to merge. (default name: in.txt)\n",
@@ -213,6 +223,22 @@ const Messages english_catalogue = {
     /* barely_determined */
     "warning: zone %d (%s) is tied to zone 1 by %d reflection(s) only: its %s scale factor is "
     "barely determined\n",
+    /* composition_bad */
+    "error: --composition=%s: \"%s\" is not an element symbol with its number of atoms in "
+    "the cell (as in Ca4 Ti4 O12)",
+    /* no_voltage */
+    "error: the CIF and the SHELX .ins file need the electron wavelength: give the accelerating "
+    "voltage with --kv=VOLTAGE (kV), or with the Lorentz correction",
+    /* kv_not_used */
+    "warning: --kv=%.2f is not used: the files take the %.2f kV of the Lorentz correction\n",
+    /* shelx_divided */
+    "note: the intensities and sigmas of %s and %s are divided by %s to fit the F8.2 columns "
+    "of SHELX\n",
+    /* shelx_left_out */
+    "warning: %s leaves out %d record(s) that have no place in its columns (0 0 0, which would "
+    "end the data, or an index outside -999 to 9999; the first: %d %d %d)\n",
+    /* no_ins_cell */ "note: %s is not written: it needs the cell (--cell or --cell-file)\n",
+    /* no_ins_group */ "note: %s is not written: %d is not a space-group number (1 to 230)\n",
 };
 
 }  // namespace ped::merge

@@ -69,13 +69,25 @@ const Messages french_catalogue = {
     "  --shells=N        tranches des statistiques, 1 a 100 (10 par defaut ; moins quand les\n"
     "                    donnees ont moins de 20 reflexions uniques par tranche)\n"
     "  --cell=a,b,c,alpha,beta,gamma\n"
-    "                    maille (angstrom, degres) pour la completude\n"
+    "                    maille (angstrom, degres) pour la completude, le CIF et le .ins de\n"
+    "                    SHELX\n"
     "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
     "  --absences        ecrit aussi <sortie>_absences.txt : les reflexions que chaque\n"
     "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n"
     "  --match=MODE      la comparaison de deux zones : hkl (indices identiques, par defaut),\n"
     "                    friedel (h k l et -h -k -l sont une meme reflexion) ou laue (les\n"
-    "                    equivalents de la classe de Laue sont une meme reflexion)\n",
+    "                    equivalents de la classe de Laue sont une meme reflexion)\n"
+    "  --shelx           ecrit aussi, au format HKLF 4 de SHELX, <sortie>_shelx.hkl (chaque\n"
+    "                    observation mise a l'echelle, son numero de lot celui de sa zone) et\n"
+    "                    <sortie>_shelx_merged.hkl (la liste fusionnee) ; avec une maille aussi\n"
+    "                    <sortie>_shelx.ins, pour lancer SHELXT\n"
+    "  --cif             ecrit aussi <sortie>_hkl.cif : rayonnement, longueur d'onde, groupe\n"
+    "                    d'espace, maille, les observations mises a l'echelle avec leur zone et\n"
+    "                    les reflexions fusionnees\n"
+    "  --kv=TENSION      tension d'acceleration (kV) pour la longueur d'onde du CIF et du .ins\n"
+    "                    quand aucune correction de Lorentz ne la donne\n"
+    "  --composition=\"Ca4 Ti4 O12\"\n"
+    "                    le contenu de la maille, pour SFAC et UNIT dans le .ins\n",
 
     /* ask_list */
     "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
@@ -230,6 +242,25 @@ const Messages french_catalogue = {
     /* barely_determined */
     "attention : la zone %d (%s) n'est liee a la zone 1 que par %d reflexion(s) : son facteur "
     "d'echelle %s est a peine determine\n",
+    /* composition_bad */
+    "erreur : --composition=%s : \"%s\" n'est pas un symbole d'element suivi de son nombre "
+    "d'atomes dans la maille (comme Ca4 Ti4 O12)",
+    /* no_voltage */
+    "erreur : le CIF et le fichier .ins de SHELX demandent la longueur d'onde des electrons : "
+    "donnez la tension d'acceleration par --kv=TENSION (kV), ou avec la correction de Lorentz",
+    /* kv_not_used */
+    "attention : --kv=%.2f n'est pas utilise : les fichiers prennent les %.2f kV de la "
+    "correction de Lorentz\n",
+    /* shelx_divided */
+    "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
+    "les colonnes F8.2 de SHELX\n",
+    /* shelx_left_out */
+    "attention : %s omet %d enregistrement(s) sans place dans ses colonnes (0 0 0, qui "
+    "terminerait les donnees, ou un indice hors de -999 a 9999 ; le premier : %d %d %d)\n",
+    /* no_ins_cell */
+    "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
+    /* no_ins_group */
+    "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
 };
 
 }  // namespace ped::merge

@@ -13,12 +13,24 @@
 
 namespace ped::merge {
 
-double lorentz_radius(double voltage_kv, double angle_deg) {
+namespace {
+
+// The relativistic electron wavelength in metres.
+double wavelength_metres(double voltage_kv) {
     const double vv = voltage_kv * 1000;
     const double t1 = std::sqrt(2 * m0 * e * vv);
     const double t2 = std::sqrt(1 + e * vv / (2 * m0 * lumiere * lumiere));
-    const double lambda = planck / (t1 * t2);
-    const double k = 1e-10 / lambda;
+    return planck / (t1 * t2);
+}
+
+}  // namespace
+
+double electron_wavelength(double voltage_kv) {
+    return wavelength_metres(voltage_kv) * 1e10;
+}
+
+double lorentz_radius(double voltage_kv, double angle_deg) {
+    const double k = 1e-10 / wavelength_metres(voltage_kv);
     return 2 * k * std::sin(angle_deg * pi / 180);
 }
 

@@ -24,6 +24,8 @@ struct PrepareOptions {
     int space_group = 1;
 };
 
+// The relativistic electron wavelength (angstrom) at `voltage_kv`.
+double electron_wavelength(double voltage_kv);
 // R = 2 k sin(phi), k the relativistic wave number (1/angstrom) at `voltage_kv`.
 double lorentz_radius(double voltage_kv, double angle_deg);
 // Gjonnes factor L(g) = g sqrt(1 - (g/R)^2); not a number when g > R.

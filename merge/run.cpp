@@ -9,6 +9,8 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/export_files.hpp"
+#include "merge/export_options.hpp"
 #include "merge/factor_uncertainty.hpp"
 #include "merge/match.hpp"
 #include "merge/prepare.hpp"
@@ -80,6 +82,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     const SymmetryOptions symmetry_given = symmetry_options(s, cl);
     const ReportOptions reports = report_options(s, cl);
     const MatchMode mode = take_match_mode(s, cl);
+    const ExportOptions exports = export_options(s, cl);
     std::fprintf(out, kGreeting, 2);
 
     RunParams p;
@@ -91,6 +94,9 @@ void run_merge(const Session& s, const CommandLine& cl) {
     const std::vector<Zone> zones = zones_of(s, p.list);
     warn_repeated_zones(s, zones);
     take_parameters(s, cl, p);
+    // Before any zone is prepared: nothing is written when the wavelength is missing.
+    const std::optional<double> wavelength =
+        export_wavelength(s, exports, p.prep, reports.cell.has_value());
     if (!symmetry_given.setting && !symmetry_given.tables) warn_space_group(s, p.prep.space_group);
     const RunSymmetry symmetry = choose_symmetry(s, symmetry_given, p.prep.space_group);
 
@@ -103,7 +109,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
 
     std::vector<std::string> cell_file;
     if (!reports.cell_file.empty()) cell_file.push_back(reports.cell_file);
-    p.output = take_output_name(s, cl, p, zones, report_suffixes(reports), cell_file);
+    std::vector<std::string> suffixes = report_suffixes(reports);
+    for (const std::string& suffix : export_suffixes(exports, reports.cell.has_value()))
+        suffixes.push_back(suffix);
+    p.output = take_output_name(s, cl, p, zones, suffixes, cell_file);
     const OutputNames names = output_names(p.output);
     OutFile report, report_g;
     open_or_fail(s, report, names.report);
@@ -130,6 +139,10 @@ void run_merge(const Session& s, const CommandLine& cl) {
     else if (reports.stats)
         say(s.term, s.msg.no_statistics, (p.output + kStatsText).c_str());
     if (reports.absences) write_absences(s, p, symmetry, zones, prepared);
+    if (exports.shelx || exports.cif)
+        write_exports(s, exports, p, symmetry_given, zones,
+                      {&list, &zone_of, m ? &*m : nullptr, reports.cell ? &*reports.cell : nullptr,
+                       wavelength});
     std::fputs(kFarewell, out);
     s.term.in.pause(out);
     // A space group without a Laue class was reported by `error` and the run went on as it
@@ -138,7 +151,8 @@ void run_merge(const Session& s, const CommandLine& cl) {
 }
 
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    // The options read by symmetry_options, report_options and take_match_mode.
+    // The options read by symmetry_options, report_options, take_match_mode and
+    // export_options.
     const ToolInfo info{tool,
                         msg.language,
                         msg.usage,
@@ -150,7 +164,11 @@ int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
                          {"cell", true},
                          {"cell-file", true},
                          {"absences", false},
-                         {"match", true}}};
+                         {"match", true},
+                         {"shelx", false},
+                         {"cif", false},
+                         {"kv", true},
+                         {"composition", true}}};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

@@ -162,19 +162,27 @@ TEST(Robustness, FullDiskIsAFailure) {
     TempDir d;
     write_file(d / "in.txt", "za\n");
     write_file(d / "za", kZone);
-    const std::vector<std::string> args = {"in.txt", "0", "100", "0.5", "0",
-                                           "0",      "1", "62",  "1",   "o"};
-    for (const char* file : {"za.hkl", "o.txt", "og.txt", "o.hkl", "ofin.hkl"}) {
-        for (const char* f : {"za.hkl", "o.txt", "og.txt", "o.hkl", "ofin.hkl"})
-            std::filesystem::remove(d / f);
+    const std::vector<std::string> args = {
+        "in.txt", "0",        "100",    "0.5",           "0", "0", "1", "62", "1", "o", "--shelx",
+        "--cif",  "--kv=200", "--cell", "5,6,7,90,90,90"};
+    const std::vector<std::string> outputs = {"za.hkl",
+                                              "o.txt",
+                                              "og.txt",
+                                              "o.hkl",
+                                              "ofin.hkl",
+                                              "o_shelx.hkl",
+                                              "o_shelx_merged.hkl",
+                                              "o_shelx.ins",
+                                              "o_hkl.cif"};
+    for (const std::string& file : outputs) {
+        for (const std::string& f : outputs) std::filesystem::remove(d / f);
         std::filesystem::create_symlink("/dev/full", d / file);
         const auto r = run_tool(TAV3ENG, d.path(), args);
         EXPECT_EQ(r.status, 255) << file;
         EXPECT_NE(r.out.find("error: cannot write file"), std::string::npos) << file;
         EXPECT_EQ(r.out.find("Que chabat"), std::string::npos) << file;
     }
-    for (const char* f : {"za.hkl", "o.txt", "og.txt", "o.hkl", "ofin.hkl"})
-        std::filesystem::remove(d / f);
+    for (const std::string& f : outputs) std::filesystem::remove(d / f);
 
     // The console itself on a full disk.
     auto r = run_tool(TAV3ENG, d.path(), args, "", "/dev/full");

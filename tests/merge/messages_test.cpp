@@ -85,7 +85,14 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.uncertainty_reference,
                                         m.uncertainty_line,
                                         m.no_uncertainty,
-                                        m.barely_determined};
+                                        m.barely_determined,
+                                        m.composition_bad,
+                                        m.no_voltage,
+                                        m.kv_not_used,
+                                        m.shelx_divided,
+                                        m.shelx_left_out,
+                                        m.no_ins_cell,
+                                        m.no_ins_group};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {

@@ -1,0 +1,335 @@
+// The exported files against readers of their own: SHELX reflection files read column by column,
+// the CIF of the README example through gemmi's CIF parser, the SHELX cards of every setting of
+// gemmi's table rebuilt into its group; the composition, the voltage and CIF quoting.
+#include <gtest/gtest.h>
+
+#include <gemmi/cif.hpp>
+#include <gemmi/numb.hpp>
+#include <gemmi/symmetry.hpp>
+
+#include <array>
+#include <cmath>
+#include <set>
+#include <sstream>
+
+#include "harness.hpp"
+#include "merge/cif_file.hpp"
+#include "merge/export_options.hpp"
+#include "merge/shelx_files.hpp"
+
+namespace ped::merge {
+namespace {
+
+const std::string kDemo = SOURCE_DIR "/tests/cases/TAV3eng/export_readme_example/expected/files/";
+const std::string kRescaled = SOURCE_DIR "/tests/cases/TAV3eng/export_kv_rescaled/expected/files/";
+
+// The records of one of the tool's own files, "h k l I sigI g" a line.
+std::vector<Reflection> read_records(const std::string& path) {
+    std::vector<Reflection> records;
+    for (const std::string& line : test::lines_of(test::read_file(path))) {
+        Reflection r;
+        std::istringstream(line) >> r.h >> r.k >> r.l >> r.i >> r.sig >> r.g;
+        records.push_back(r);
+    }
+    return records;
+}
+
+// A SHELX file holds `want` (times 10^exponent, to the 0.01 it keeps), each with its batch,
+// read by the columns of FORMAT(3I4,2F8.2,I4): 1-4, 5-8, 9-12, 13-20, 21-28 and 29-32.
+void expect_hklf4(const std::string& text, const std::vector<Reflection>& want,
+                  const std::vector<int>* batches, int exponent) {
+    const std::vector<std::string> lines = test::lines_of(text);
+    ASSERT_EQ(lines.size(), want.size() + 1);
+    const double factor = std::pow(10.0, exponent), tolerance = 0.005 * factor * 1.0001;
+    for (size_t n = 0; n < want.size(); ++n) {
+        ASSERT_EQ(lines[n].size(), batches ? 32u : 28u) << lines[n];
+        const auto at = [&](size_t from, size_t width) {
+            return std::stod(lines[n].substr(from, width));
+        };
+        EXPECT_EQ((std::array<double, 3>{at(0, 4), at(4, 4), at(8, 4)}),
+                  (std::array<double, 3>{1.0 * want[n].h, 1.0 * want[n].k, 1.0 * want[n].l}));
+        EXPECT_NEAR(at(12, 8) * factor, want[n].i, tolerance) << lines[n];
+        EXPECT_NEAR(at(20, 8) * factor, want[n].sig, tolerance) << lines[n];
+        if (batches) {
+            EXPECT_EQ(at(28, 4), (*batches)[n]);
+        }
+    }
+    EXPECT_EQ(lines.back(),
+              batches ? "   0   0   0    0.00    0.00   0" : "   0   0   0    0.00    0.00");
+}
+
+TEST(ShelxHkl, ReadByColumnsGivesTheRecordsTimesTheOneFactorOfTheFile) {
+    const struct {
+        std::vector<Reflection> records;
+        int exponent;
+    } cases[] = {
+        {{{1, 2, 3, 99999.98, 1, 0}, {-4, 0, 7, -9999.98, 0.004, 0}}, 0},
+        {{{1, 2, 3, 99999.99, 1, 0}, {-4, 0, 7, 12.34, 0.5, 0}}, 1},
+        {{{1, 2, 3, 5, 1, 0}, {-999, 9999, -9, -9999.99, 0.5, 0}}, 1},
+        {{{1, 2, 3, 1234567.891, 3, 0}, {2, 2, 2, 5, 2e6, 0}}, 2},
+        {{{1, 0, 0, 1e30, 1e28, 0}}, 26},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shelx_exponent({&c.records}), c.exponent) << c.records[0].i;
+        std::vector<int> batches;
+        for (size_t n = 0; n < c.records.size(); ++n) batches.push_back(static_cast<int>(n) + 1);
+        std::vector<Reflection> left_out;
+        expect_hklf4(hklf4(c.records, &batches, c.exponent, left_out), c.records, &batches,
+                     c.exponent);
+        EXPECT_TRUE(left_out.empty());
+    }
+    // What the columns cannot hold is left out, never written wider.
+    const std::vector<Reflection> wide = {{0, 0, 0, 5, 1, 0},
+                                          {-1000, 1, 1, 5, 1, 0},
+                                          {1, 10000, 1, 5, 1, 0},
+                                          {1, 1, 1, 5, 1, 0},
+                                          {2, 1, 1, 1e6, 1, 0}};
+    const std::vector<int> batches = {1, 1, 1, 10000, 1};
+    std::vector<Reflection> left_out;
+    EXPECT_EQ(hklf4(wide, &batches, 0, left_out), "   0   0   0    0.00    0.00   0\n");
+    EXPECT_EQ(left_out.size(), wide.size());
+}
+
+// The files of the README export example, as its stored case pins them.
+TEST(ExportedDemo, ShelxFilesHoldTheScaledAndMergedRecordsWithTheirZones) {
+    const std::vector<Reflection> scaled = read_records(kDemo + "demo.hkl");
+    std::vector<int> zones;
+    int zone = 0;
+    for (const char* prepared : {"zap001.hkl", "zap100.hkl", "zap010.hkl"}) {  // in.txt's order
+        ++zone;
+        for (size_t n = read_records(kDemo + prepared).size(); n > 0; --n) zones.push_back(zone);
+    }
+    ASSERT_EQ(zones.size(), scaled.size());
+    expect_hklf4(test::read_file(kDemo + "demo_shelx.hkl"), scaled, &zones, 0);
+    expect_hklf4(test::read_file(kDemo + "demo_shelx_merged.hkl"),
+                 read_records(kDemo + "demofin.hkl"), nullptr, 0);
+    // The rescaled case: every value divided by 10, 0 0 0 left out.
+    std::vector<Reflection> rescaled = read_records(kRescaled + "r.hkl");
+    rescaled.erase(rescaled.begin());
+    const std::vector<int> rescaled_zones = {1, 1, 1, 1, 2, 2, 2};
+    expect_hklf4(test::read_file(kRescaled + "r_shelx.hkl"), rescaled, &rescaled_zones, 1);
+}
+
+using OpKey = std::array<int, 12>;
+
+OpKey key_of(const gemmi::Op& op, const gemmi::Op::Tran& shift = {0, 0, 0}) {
+    OpKey k{};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) k[3 * i + j] = op.rot[i][j];
+        k[9 + i] = ((op.tran[i] + shift[i]) % gemmi::Op::DEN + gemmi::Op::DEN) % gemmi::Op::DEN;
+    }
+    return k;
+}
+
+std::set<OpKey> group_of(const gemmi::GroupOps& ops) {
+    std::set<OpKey> keys;
+    for (const gemmi::Op& op : ops.all_ops_sorted()) keys.insert(key_of(op));
+    return keys;
+}
+
+// The group SHELX builds from LATT and the SYMM cards; `count` its operations with repeats.
+std::set<OpKey> shelx_group(int latt, const std::vector<std::string>& symm, size_t& count) {
+    std::vector<gemmi::Op> ops{gemmi::Op::identity()};
+    for (const std::string& card : symm) ops.push_back(gemmi::parse_triplet(card));
+    if (latt > 0)
+        for (size_t n = ops.size(), i = 0; i < n; ++i)
+            ops.push_back(
+                {ops[i].negated_rot(), {-ops[i].tran[0], -ops[i].tran[1], -ops[i].tran[2]}});
+    std::set<OpKey> keys;
+    count = 0;
+    for (const gemmi::Op::Tran& c : gemmi::centring_vectors("PIRFABC"[std::abs(latt) - 1]))
+        for (const gemmi::Op& op : ops) {
+            keys.insert(key_of(op, c));
+            ++count;
+        }
+    return keys;
+}
+
+SpaceGroupSetting setting_of(const gemmi::GroupOps& ops) {
+    SpaceGroupSetting g;
+    for (const gemmi::Op& op : ops.sym_ops) {
+        IntMatrix m{};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) m[i][j] = op.rot[i][j] / gemmi::Op::DEN;
+        g.rotations.push_back(m);
+        g.translations.push_back({op.tran[0], op.tran[1], op.tran[2]});
+    }
+    for (const gemmi::Op::Tran& c : ops.cen_ops) g.centring.push_back({c[0], c[1], c[2]});
+    return g;
+}
+
+TEST(ShelxCards, RebuildEverySettingOfGemmisTableOnce) {
+    std::vector<gemmi::GroupOps> groups;
+    for (const gemmi::SpaceGroup& sg : gemmi::spacegroup_tables::main)
+        groups.push_back(sg.operations());
+    // A centring SHELX has no type for (H, hexagonal axes), with and without the inversion.
+    gemmi::GroupOps h;
+    h.sym_ops = {gemmi::Op::identity()};
+    h.cen_ops = gemmi::centring_vectors('H');
+    groups.push_back(h);
+    h.sym_ops.push_back({h.sym_ops[0].negated_rot(), {0, 0, 0}});
+    groups.push_back(h);
+    for (const gemmi::GroupOps& ops : groups) {
+        const SpaceGroupSetting g = setting_of(ops);
+        const std::set<OpKey> want = group_of(ops);
+        const ShelxSymmetry cards = shelx_symmetry(g);
+        size_t count = 0;
+        EXPECT_EQ(shelx_group(cards.latt, cards.symm, count), want) << ops.sym_ops.size();
+        EXPECT_EQ(count, want.size()) << "a card too many";
+        // The CIF's triplets: every operation once.
+        std::set<OpKey> triplets;
+        for (const std::string& t : operation_triplets(g))
+            triplets.insert(key_of(gemmi::parse_triplet(t)));
+        EXPECT_EQ(triplets, want);
+        EXPECT_EQ(operation_triplets(g).size(), want.size());
+    }
+    const struct {
+        const char* name;
+        int latt;
+    } lattices[] = {{"P n m a", 1},      {"P 21 21 21", -1}, {"P n n n:1", -1}, {"F d -3 m:1", -4},
+                    {"F m -3 m", 4},     {"R -3 c:H", 3},    {"R -3 c:R", 1},   {"C 1 2/c 1", 7},
+                    {"I 41/a m d:2", 2}, {"A b a 2", -5}};
+    for (const auto& l : lattices)
+        EXPECT_EQ(
+            shelx_symmetry(setting_of(gemmi::find_spacegroup_by_name(l.name)->operations())).latt,
+            l.latt)
+            << l.name;
+}
+
+TEST(ExportedDemo, InsFilesHoldTheGroupAndTheWavelength) {
+    const struct {
+        std::string path, group, cell;
+    } files[] = {{kDemo + "demo_shelx.ins", "P n m a", "CELL 0.025079 5.4405 7.6373 5.3771"},
+                 {kRescaled + "r_shelx.ins", "P 1 21/c 1", "CELL 0.019687 5.1000 6.2000 7.3000"}};
+    for (const auto& f : files) {
+        int latt = 0;
+        std::vector<std::string> symm;
+        std::string cell;
+        for (const std::string& line : test::lines_of(test::read_file(f.path))) {
+            if (line.rfind("LATT ", 0) == 0) latt = std::stoi(line.substr(5));
+            if (line.rfind("SYMM ", 0) == 0) symm.push_back(line.substr(5));
+            if (line.rfind("CELL ", 0) == 0) cell = line;
+        }
+        size_t count = 0;
+        EXPECT_EQ(shelx_group(latt, symm, count),
+                  group_of(gemmi::find_spacegroup_by_name(f.group.c_str())->operations()));
+        EXPECT_EQ(cell.rfind(f.cell, 0), 0u) << cell;
+    }
+}
+
+TEST(ExportedDemo, CifReadsBackWithGemmi) {
+    gemmi::cif::Document doc = gemmi::cif::read_file(kDemo + "demo_hkl.cif");
+    gemmi::cif::Block& block = doc.sole_block();
+    EXPECT_EQ(block.name, "demo");
+    EXPECT_EQ(gemmi::cif::as_string(*block.find_value("_diffrn_radiation_type")), "electron");
+    EXPECT_NEAR(gemmi::cif::as_number(*block.find_value("_diffrn_radiation_wavelength")), 0.025079,
+                5e-7);
+    EXPECT_EQ(gemmi::cif::as_int(*block.find_value("_space_group_IT_number")), 62);
+    EXPECT_EQ(gemmi::cif::as_string(*block.find_value("_space_group_name_H-M_alt")), "P n m a");
+    EXPECT_DOUBLE_EQ(gemmi::cif::as_number(*block.find_value("_cell_length_b")), 7.6373);
+    std::set<OpKey> ops;
+    for (const std::string& t : block.find_values("_space_group_symop_operation_xyz"))
+        ops.insert(key_of(gemmi::parse_triplet(t)));
+    EXPECT_EQ(ops, group_of(gemmi::find_spacegroup_by_name("P n m a")->operations()));
+
+    struct {
+        gemmi::cif::Table table;
+        std::vector<Reflection> want;
+        int first_zone, last_zone;
+    } loops[] = {{block.find("_diffrn_refln_", {"index_h", "index_k", "index_l", "intensity_net",
+                                                "intensity_u", "scale_group_code"}),
+                  read_records(kDemo + "demo.hkl"), 1, 3},
+                 {block.find("_refln_", {"index_h", "index_k", "index_l", "F_squared_meas",
+                                         "F_squared_sigma"}),
+                  read_records(kDemo + "demofin.hkl"), 0, 0}};
+    for (auto& loop : loops) {
+        gemmi::cif::Table& t = loop.table;
+        ASSERT_EQ(t.length(), loop.want.size());
+        for (size_t row : {size_t{0}, t.length() - 1}) {
+            const Reflection& r = loop.want[row];
+            const auto v = t[row];
+            EXPECT_EQ((std::array<int, 3>{gemmi::cif::as_int(v[0]), gemmi::cif::as_int(v[1]),
+                                          gemmi::cif::as_int(v[2])}),
+                      (std::array<int, 3>{r.h, r.k, r.l}));
+            EXPECT_DOUBLE_EQ(gemmi::cif::as_number(v[3]), r.i);
+            EXPECT_DOUBLE_EQ(gemmi::cif::as_number(v[4]), r.sig);
+            if (loop.first_zone) {
+                EXPECT_EQ(gemmi::cif::as_int(v[5]), row ? loop.last_zone : loop.first_zone);
+            }
+        }
+    }
+}
+
+TEST(Cif, ValuesReadBackAsWritten) {
+    for (const std::string text : {"electron", "P n m a", "P 3 2\"", "it's", "a' b", "a' \"b\" c",
+                                   "_x", "data_x", "?", "", "#1", "x\ny"}) {
+        const gemmi::cif::Document doc =
+            gemmi::cif::read_string("data_t\n_v " + cif_value(text) + "\n");
+        EXPECT_EQ(gemmi::cif::as_string(*doc.blocks[0].find_value("_v")), text) << cif_value(text);
+    }
+    EXPECT_EQ(cif_block_name("runs/PED 1"), "PED_1");
+    EXPECT_EQ(cif_block_name("dir/"), "merged");
+}
+
+TEST(Composition, ElementsWithTheirNumbers) {
+    const struct {
+        const char* text;
+        std::vector<std::pair<std::string, double>> want;  // empty: refused
+        const char* bad;
+    } cases[] = {{"Ca4 Ti4 O12", {{"Ca", 4}, {"Ti", 4}, {"O", 12}}, ""},
+                 {"CaTiO3", {{"Ca", 1}, {"Ti", 1}, {"O", 3}}, ""},
+                 {" C2.5H4 C ", {{"C", 3.5}, {"H", 4}}, ""},
+                 {"Co2 CO", {{"Co", 2}, {"C", 1}, {"O", 1}}, ""},
+                 {"ca4", {}, "ca4"},
+                 {"Ca4 Xx2", {}, "Xx2"},
+                 {"Ca0", {}, "Ca0"},
+                 {"Ca4 X", {}, "X"},
+                 {"Ca-1", {}, "-1"},
+                 {"  ", {}, "  "}};
+    for (const auto& c : cases) {
+        std::vector<ElementCount> got;
+        std::string bad;
+        EXPECT_EQ(parse_composition(c.text, got, bad), !c.want.empty()) << c.text;
+        std::vector<std::pair<std::string, double>> pairs;
+        for (const ElementCount& e : got) pairs.push_back({e.symbol, e.count});
+        if (c.want.empty()) {
+            EXPECT_EQ(bad, c.bad) << c.text;
+        } else {
+            EXPECT_EQ(pairs, c.want) << c.text;
+        }
+    }
+}
+
+TEST(ExportVoltage, LorentzVoltageFirstThenKvAndFatalWithoutEither) {
+    // The voltage of the Lorentz correction and --kv (0: none) give the kV used; 0: fatal,
+    // -1: no file needs a wavelength.
+    const struct {
+        bool cif, shelx, cell;
+        double lorentz, kv, want;
+    } cases[] = {{true, false, false, 200, 0, 200}, {true, false, false, 200, 300, 200},
+                 {false, true, true, 0, 300, 300},  {false, true, false, 0, 0, -1},
+                 {true, false, false, 0, 0, 0},     {false, true, true, 0, 0, 0}};
+    for (const auto& c : cases) {
+        test::FakeTerminal t;
+        ExportOptions o;
+        o.cif = c.cif;
+        o.shelx = c.shelx;
+        if (c.kv) o.kv = c.kv;
+        PrepareOptions p;
+        p.lorentz = c.lorentz > 0;
+        p.voltage = c.lorentz;
+        double got = -1;
+        try {
+            if (auto w = export_wavelength(Session{t.term(), english_catalogue}, o, p, c.cell))
+                got = *w;
+        } catch (const Fatal&) {
+            got = 0;
+        }
+        EXPECT_EQ(got, c.want > 0 ? electron_wavelength(c.want) : c.want) << c.lorentz << c.kv;
+        EXPECT_EQ(t.diag().find("--kv=300.00 is not used") != std::string::npos,
+                  c.lorentz && c.kv && c.lorentz != c.kv);
+    }
+}
+
+}  // namespace
+}  // namespace ped::merge
