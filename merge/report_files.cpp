@@ -33,14 +33,6 @@ void write_file(const Session& s, const std::string& path, const std::string& te
 
 }  // namespace
 
-std::vector<OptionSpec> report_option_list() {
-    return {{"stats", false},
-            {"shells", true},
-            {"cell", true},
-            {"cell-file", true},
-            {"absences", false}};
-}
-
 ReportOptions report_options(const Session& s, const CommandLine& cl) {
     ReportOptions o;
     o.stats = cl.has("stats");
