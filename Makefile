@@ -11,10 +11,14 @@ CMAKE_FLAGS += -DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all configure tools test update-cases demo bench fuzz format clean
+.PHONY: all setup configure tools test update-cases demo bench fuzz format clean
 
 all: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Installs from Debian's packages what a fresh machine lacks (needs root or sudo).
+setup:
+	sh .ci/setup
 
 configure:
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
