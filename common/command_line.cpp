@@ -11,11 +11,11 @@ std::string CommandLine::value(const std::string& option, const std::string& fal
 
 namespace {
 
-const OptionSpec* find_spec(const std::vector<OptionSpec>& specs, const std::string& name) {
+const OptionSpec* find_spec(const std::vector<OptionSpec>& known, const std::string& name) {
     static const OptionSpec kCommon[] = {{"help", false}, {"version", false}};
     for (const OptionSpec& s : kCommon)
         if (name == s.name) return &s;
-    for (const OptionSpec& s : specs)
+    for (const OptionSpec& s : known)
         if (name == s.name) return &s;
     return nullptr;
 }
@@ -23,7 +23,7 @@ const OptionSpec* find_spec(const std::vector<OptionSpec>& specs, const std::str
 }  // namespace
 
 CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>& args,
-                               const std::vector<OptionSpec>& specs) {
+                               const std::vector<OptionSpec>& known) {
     CommandLine cl;
     if (!args.empty()) cl.program = args[0];
     bool options_ended = false;
@@ -43,9 +43,9 @@ CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? equals : equals - 2);
-        const OptionSpec* spec = find_spec(specs, name);
-        if (!spec) fail(t, strprintf(t.lang.unknown_option, arg.c_str()));
-        if (!spec->takes_value) {
+        const OptionSpec* option = find_spec(known, name);
+        if (!option) fail(t, strprintf(t.lang.unknown_option, arg.c_str()));
+        if (!option->takes_value) {
             if (equals != std::string::npos)
                 fail(t, strprintf(t.lang.option_takes_no_value, name.c_str()));
             cl.options[name] = "";

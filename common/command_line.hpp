@@ -32,9 +32,9 @@ class CommandLine {
     std::string value(const std::string& option, const std::string& fallback = "") const;
 };
 
-// Splits the arguments. --help, -h and --version are known to every tool besides `specs`.
+// Splits the arguments. --help, -h and --version are known to every tool besides `known`.
 // An unknown option, a value missing or given to an option without one: fatal.
 CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>& args,
-                               const std::vector<OptionSpec>& specs);
+                               const std::vector<OptionSpec>& known);
 
 }  // namespace ped

@@ -279,7 +279,7 @@ const char* read_real(const char* p, double& v) {
 namespace {
 
 // One conversion of a format: flags, width, precision, length and letter.
-struct Spec {
+struct Conversion {
     bool left = false;
     int width = 0, precision = -1;
     int longs = 0;      // 'l' count
@@ -289,7 +289,7 @@ struct Spec {
 
 // Reads the conversion after a '%' at p; returns the character after it, or null for one
 // put_format does not do itself.
-const char* read_spec(const char* p, Spec& s) {
+const char* read_conversion(const char* p, Conversion& s) {
     if (*p == '-') {
         s.left = true;
         ++p;
@@ -320,8 +320,8 @@ const char* read_spec(const char* p, Spec& s) {
 bool done_here(const char* fmt) {
     for (const char* p = fmt; *p; ++p) {
         if (*p != '%') continue;
-        Spec s;
-        if (!(p = read_spec(p + 1, s))) return false;
+        Conversion s;
+        if (!(p = read_conversion(p + 1, s))) return false;
         --p;
     }
     return true;
@@ -350,8 +350,8 @@ void put_vformat(std::string& out, const char* fmt, std::va_list args) {
             break;
         }
         out.append(p, static_cast<size_t>(percent - p));
-        Spec s;
-        p = read_spec(percent + 1, s);
+        Conversion s;
+        p = read_conversion(percent + 1, s);
         const int width = s.left ? -s.width : s.width;
         switch (s.letter) {
             case 'd':

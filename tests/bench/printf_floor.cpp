@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     if (!out) return 1;
     for (long n = 0; n < lines; ++n) {
         const Record& r = records[static_cast<size_t>(n) % records.size()];
-        std::fprintf(out, "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n", r.h, r.k, r.l, r.v[0], r.v[1], r.v[4]);
+        std::fprintf(out, "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n", r.h, r.k, r.l, r.v[0], r.v[1],
+                     r.v[4]);
     }
     return std::fclose(out) == 0 ? 0 : 1;
 }
