@@ -92,13 +92,5 @@ TEST(Console, Rules) {
     }
 }
 
-TEST(Error, WritesHeaderMessageAndReturnsMinusOne) {
-    FakeTerminal t("", french);
-    EXPECT_EQ(error(t.term(), "error: cannot open file"), -1);
-    EXPECT_EQ(error(t.term(), nullptr), -1);
-    EXPECT_EQ(t.out(), "GROS BUG dans prog \nerror: cannot open file\nGROS BUG dans prog \n");
-    EXPECT_THROW(fail(t.term(), "m"), Fatal);
-}
-
 }  // namespace
 }  // namespace ped

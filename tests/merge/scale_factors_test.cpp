@@ -23,25 +23,21 @@ void expect_rows(const std::vector<std::vector<double>>& got,
             EXPECT_NEAR(got[i][j], want[i][j], tolerance) << i << " " << j;
 }
 
-TEST(ScaleFactors, OneZone) {
-    const FactorSolution f = solve_factors(table({{1}}), kPivot);
+TEST(ScaleFactors, OneTwoAndThreeConsistentZones) {
+    FactorSolution f = solve_factors(table({{1}}), kPivot);
     expect_rows(f.normal, {{0}}, 0);
     expect_rows(f.k, {{1}}, 0);
     EXPECT_EQ(f.factors, std::vector<double>{1});
     EXPECT_TRUE(f.kept_one.empty());
-}
 
-TEST(ScaleFactors, TwoZones) {
-    const FactorSolution f = solve_factors(table({{1, 2}, {0.5, 1}}), kPivot);
+    f = solve_factors(table({{1, 2}, {0.5, 1}}), kPivot);
     expect_rows(f.normal, {{1.25, -2.5}, {-2.5, 5}}, 0);
     expect_rows(f.k, {{1, 0.5}, {2, 1}}, 1e-15);
     expect_rows(f.normalised, {{1, 0.5}, {1, 0.5}}, 1e-15);
     EXPECT_EQ(f.factors, (std::vector<double>{1, 0.5}));
-}
 
-TEST(ScaleFactors, ThreeConsistentZones) {
-    const FactorSolution f = solve_factors(table({{1, 2, 4}, {0.5, 1, 2}, {0.25, 0.5, 1}}), kPivot);
-    for (const auto& row : f.normalised) expect_rows({row}, {{1, 0.5, 0.25}}, 1e-12);
+    f = solve_factors(table({{1, 2, 4}, {0.5, 1, 2}, {0.25, 0.5, 1}}), kPivot);
+    expect_rows(f.normalised, {{1, 0.5, 0.25}, {1, 0.5, 0.25}, {1, 0.5, 0.25}}, 1e-12);
     expect_rows({f.factors}, {{1, 0.5, 0.25}}, 1e-12);
 }
 
@@ -61,6 +57,14 @@ TEST(ScaleFactors, PairsWithoutValueAreLeftOut) {
     FactorSolution f = solve_factors(t, kPivot);
     expect_rows(f.normal, {{1, -2}, {-2, 4}}, 0);
     EXPECT_EQ(f.factors, (std::vector<double>{1, 0.5}));
+
+    // Zones 1 and 2 linked only through zone 3, which comes after them.
+    t = table({{1, 2, 4}, {0.5, 1, 2}, {0.25, 0.5, 1}});
+    t.at(0, 1).reset();
+    t.at(1, 0).reset();
+    f = solve_factors(t, kPivot);
+    expect_rows({f.factors}, {{1, 0.5, 0.25}}, 1e-12);
+    EXPECT_TRUE(f.kept_one.empty() && f.not_tied.empty());
 
     // A zone that shares nothing keeps 1 and leaves the others as they were.
     t = table({{1, 2, 0}, {0.5, 1, 0}, {0, 0, 0}});

@@ -101,32 +101,23 @@ TEST(SymmetryOptions, EveryNumberWithItaKeepsAndMergesAsGemmi) {
 }
 
 TEST(SymmetryOptions, SettingsBySymbolKeepAndMergeAsGemmi) {
-    struct Case {
-        const char* symbol;
-        int number;
-        const char* laue_symbol;
-    };
-    const Case cases[] = {
-        {"P b n m", 62, "mmm"},
-        {"P n m a", 62, "mmm"},
-        {"P 1 21/n 1", 14, "1 2/m 1"},
-        {"P 1 1 21/b", 14, "1 1 2/m"},
-        {"C 1 2/c 1", 15, "1 2/m 1"},
-        {"I 1 2/a 1", 15, "1 2/m 1"},
-        {"R -3 :R", 148, "-3"},
-        {"R 3 2 :R", 155, "-3m"},
-        // outside gemmi's table; no two indices name the plane its mirror leaves in place
-        {"-P 2ybc (x+x+y+y+y,x+y+y,z)", 0, "2/m"},
-    };
-    for (const Case& c : cases) {
+    // Symbol, number, Laue class; the last is outside gemmi's table, and no two indices name
+    // the plane its mirror leaves in place.
+    const std::vector<std::string> cases = test::split(
+        "P b n m|62|mmm|P n m a|62|mmm|P 1 21/n 1|14|1 2/m 1|P 1 1 21/b|14|1 1 2/m|"
+        "C 1 2/c 1|15|1 2/m 1|I 1 2/a 1|15|1 2/m 1|R -3 :R|148|-3|R 3 2 :R|155|-3m|"
+        "-P 2ybc (x+x+y+y+y,x+y+y,z)|0|2/m",
+        '|');
+    for (size_t i = 0; i + 2 < cases.size(); i += 3) {
+        const char* symbol = cases[i].c_str();
         for (bool ita : {false, true}) {  // --ita changes nothing with a symbol
-            const RunSymmetry s = run_symmetry(c.symbol, ita);
-            EXPECT_EQ(s.number, c.number) << c.symbol;
-            EXPECT_EQ(s.laue_symbol, c.laue_symbol) << c.symbol;
-            for (const Condition& k : s.conditions) EXPECT_EQ(k.code, 0) << c.symbol;
-            const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_name(c.symbol);
+            const RunSymmetry s = run_symmetry(symbol, ita);
+            EXPECT_EQ(std::to_string(s.number), cases[i + 1]) << symbol;
+            EXPECT_EQ(s.laue_symbol, cases[i + 2]) << symbol;
+            for (const Condition& k : s.conditions) EXPECT_EQ(k.code, 0) << symbol;
+            const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_name(symbol);
             expect_gemmi_filter_and_merge(
-                s, sg ? sg->operations() : gemmi::symops_from_hall(c.symbol), c.symbol);
+                s, sg ? sg->operations() : gemmi::symops_from_hall(symbol), symbol);
         }
     }
     // A number by --sg is its standard setting, shown with the class of that setting; with

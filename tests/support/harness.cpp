@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,10 +38,6 @@ std::string read_file(const std::string& path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
-}
-
-bool file_exists(const std::string& path) {
-    return std::filesystem::exists(path);
 }
 
 namespace {
@@ -118,6 +115,15 @@ std::vector<std::string> lines_of(const std::string& text) {
     std::istringstream s(text);
     while (std::getline(s, line)) lines.push_back(line);
     return lines;
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
+    for (size_t at = 0, end; at <= text.size(); at = end + 1) {
+        end = std::min(text.find(separator, at), text.size());
+        pieces.push_back(text.substr(at, end - at));
+    }
+    return pieces;
 }
 
 }  // namespace ped::test

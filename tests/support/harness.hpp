@@ -28,7 +28,6 @@ class TempDir {
 
 void write_file(const std::string& path, const std::string& text);
 std::string read_file(const std::string& path);
-bool file_exists(const std::string& path);
 
 // A terminal whose answers come from a string and whose output streams are kept in memory.
 class FakeTerminal {
@@ -65,5 +64,8 @@ RunResult run_tool(const std::string& binary, const std::string& folder,
 
 // The lines of a text, without their line ends.
 std::vector<std::string> lines_of(const std::string& text);
+
+// The pieces of a text between separators, empty ones included (tables written as one text).
+std::vector<std::string> split(const std::string& text, char separator);
 
 }  // namespace ped::test
