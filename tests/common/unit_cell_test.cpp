@@ -36,23 +36,17 @@ TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
 }
 
 TEST(UnitCell, RefusedCells) {
-    const struct {
-        const char* text;
-        CellProblem problem;
-    } cases[] = {{"5.44,7.64,5.38,90,90,90", CellProblem::none},
-                 {" 5 , 5 , 5 , 90 , 90 , 120 ", CellProblem::none},
-                 {"5,5,5,90,90", CellProblem::not_six_numbers},
-                 {"5,5,5,90,90,90,90", CellProblem::not_six_numbers},
-                 {"5;5;5;90;90;90", CellProblem::not_six_numbers},
-                 {"5,5,nan,90,90,90", CellProblem::not_six_numbers},
-                 {"5,0,5,90,90,90", CellProblem::length},
-                 {"5,5,-5,90,90,90", CellProblem::length},
-                 {"5,5,5,90,180,90", CellProblem::angle},
-                 {"5,5,5,0,90,90", CellProblem::angle},
-                 {"5,5,5,60,60,150", CellProblem::volume}};
-    for (const auto& c : cases) {
+    using P = CellProblem;
+    const std::pair<const char*, CellProblem> cases[] = {
+        {"5.44,7.64,5.38,90,90,90", P::none},   {" 5 , 5 , 5 , 90 , 90 , 120 ", P::none},
+        {"5,5,5,90,90", P::not_six_numbers},    {"5,5,5,90,90,90,90", P::not_six_numbers},
+        {"5;5;5;90;90;90", P::not_six_numbers}, {"5,5,nan,90,90,90", P::not_six_numbers},
+        {"5,0,5,90,90,90", P::length},          {"5,5,-5,90,90,90", P::length},
+        {"5,5,5,90,180,90", P::angle},          {"5,5,5,0,90,90", P::angle},
+        {"5,5,5,60,60,150", P::volume}};
+    for (const auto& [text, problem] : cases) {
         UnitCell cell;
-        EXPECT_EQ(parse_cell(c.text, cell), c.problem) << c.text;
+        EXPECT_EQ(parse_cell(text, cell), problem) << text;
     }
 }
 

@@ -1,10 +1,9 @@
-// Reflection conditions: every code on reflections inside and outside its zone, the lists of
-// the groups, and the filter's trace.
+// Reflection conditions: every code on reflections inside and outside its zone, and the lists
+// of the groups. The filter's passes are checked in absences_test.cpp, its trace by the stored
+// cases condition_trace and sg_monoclinic_setting.
 #include <gtest/gtest.h>
 
-#include "harness.hpp"
 #include "merge/conditions.hpp"
-#include "merge/extinction.hpp"
 
 namespace ped::merge {
 namespace {
@@ -83,29 +82,6 @@ TEST(Conditions, ListsOfTheGroups) {
             EXPECT_TRUE(code != 15 && code != 24 && code != 29 && code != 35) << g;
             EXPECT_TRUE(code >= 1 && code <= kConditionCodes) << g;
         }
-}
-
-// The filter: groups without conditions or outside 1 to 230 keep everything; the trace names
-// every code in order, then 0. The passes themselves are checked in absences_test.cpp.
-TEST(Extinction, KeepAllAndTheTrace) {
-    std::vector<ZoneRecord> zone(2);
-    zone[0].h = 1, zone[1].l = 1;
-    for (int group : {1, 2, 0, 231, -4}) {
-        test::FakeTerminal t;
-        EXPECT_EQ(filter_extinctions(zone, legacy_symmetry(group).conditions, t.term().out,
-                                     "cond vaut : %d\n")
-                      .size(),
-                  2u);
-        EXPECT_EQ(t.out(), "cond vaut : 0\n");
-    }
-    test::FakeTerminal t;
-    zone[0].h = 0, zone[0].k = 1;
-    filter_extinctions({zone[0]}, legacy_symmetry(14).conditions, t.term().out, "cond vaut : %d\n");
-    const std::vector<std::string> lines = test::lines_of(t.out());
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0] + "|" + lines[2] + "|" + lines[3],
-              "cond vaut : 2|cond vaut : 5|cond vaut : 0");
-    EXPECT_EQ(lines[1].substr(0, 12), "   0   1   0");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Scaling zones on their symmetry equivalents, and the uncertainties of the factors: generated
 // zones of two known structures with known scales; the uncertainty against its definition by
-// finite differences; the reflections and zones that tie a zone to zone 1.
+// finite differences; the reflections and zones that tie a zone to zone 1. Then the least
+// squares on pair tables with pairs without a value.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -220,6 +221,68 @@ TEST(ZoneScaling, ReflectionsAndZonesTyingAZoneToZoneOne) {
         EXPECT_EQ(u[z].zones, through[z]) << z;
         EXPECT_EQ(std::isnan(u[z].sigma), z == 0 || z == 4) << z;
     }
+}
+
+// ---------------------------------------------------------------- least squares
+PairTable table(const std::vector<std::vector<double>>& rows) {
+    PairTable t(static_cast<int>(rows.size()));
+    for (int i = 0; i < t.n; ++i)
+        for (int j = 0; j < t.n; ++j) t.at(i, j) = rows[i][j];
+    return t;
+}
+
+void expect_rows(const std::vector<std::vector<double>>& got,
+                 const std::vector<std::vector<double>>& want, double tolerance) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < got.size(); ++i)
+        for (size_t j = 0; j < got[i].size(); ++j)
+            EXPECT_NEAR(got[i][j], want[i][j], tolerance) << i << " " << j;
+}
+
+// The worked cases of one, two and three zones are the stored cases (three_zones_every_file,
+// stats_two_zones, readme_example), whose reports show every table of the solve.
+TEST(ScaleFactors, PairsWithoutValueAreLeftOut) {
+    // Only one direction of the pair (0, 1) has a value: its terms alone make the sums.
+    PairTable t = table({{1, 2}, {0, 1}});
+    t.at(1, 0).reset();
+    FactorSolution f = solve_factors(t, kPivot);
+    expect_rows(f.normal, {{1, -2}, {-2, 4}}, 0);
+    EXPECT_EQ(f.factors, (std::vector<double>{1, 0.5}));
+
+    // Zones 1 and 2 linked only through zone 3, which comes after them.
+    t = table({{1, 2, 4}, {0.5, 1, 2}, {0.25, 0.5, 1}});
+    t.at(0, 1).reset();
+    t.at(1, 0).reset();
+    f = solve_factors(t, kPivot);
+    expect_rows({f.factors}, {{1, 0.5, 0.25}}, 1e-12);
+    EXPECT_TRUE(f.kept_one.empty() && f.not_tied.empty());
+
+    // A zone that shares nothing keeps 1 and leaves the others as they were.
+    t = table({{1, 2, 0}, {0.5, 1, 0}, {0, 0, 0}});
+    for (int i = 0; i < 3; ++i) {
+        t.at(i, 2).reset();
+        t.at(2, i).reset();
+    }
+    f = solve_factors(t, kPivot);
+    EXPECT_EQ(f.factors, (std::vector<double>{1, 0.5, 1}));
+    EXPECT_EQ(f.kept_one, std::vector<int>{2});
+    for (const auto& row : f.k)
+        for (double x : row) EXPECT_FALSE(std::isinf(x));
+}
+
+TEST(ScaleFactors, GroupsNotLinkedToTheFirstZone) {
+    // Zones 0-1 and 2-3 compare only within their group.
+    PairTable t(4);
+    t.at(0, 1) = 2;
+    t.at(1, 0) = 0.5;
+    t.at(2, 3) = 4;
+    t.at(3, 2) = 0.25;
+    for (int i = 0; i < 4; ++i) t.at(i, i) = 1;
+    const FactorSolution f = solve_factors(t, kPivot);
+    EXPECT_NEAR(f.factors[1], 0.5, 1e-15);
+    EXPECT_NEAR(f.factors[3] / f.factors[2], 0.25, 1e-15);
+    EXPECT_EQ(f.not_tied, (std::vector<int>{2, 3}));
+    EXPECT_TRUE(f.kept_one.empty());
 }
 
 }  // namespace

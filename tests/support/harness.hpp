@@ -51,13 +51,13 @@ class FakeTerminal {
 };
 
 struct RunResult {
-    int status = -1;  // exit status, or -1 when the process did not exit normally
+    int status = -1;  // exit status (128 + the signal when one ended it)
     std::string out, err;
 };
 
 // Runs `binary` in `folder` with `args` (not counting the program) and `answers` as its
 // standard input; its standard output goes to `stdout_path` when one is given. A run that
-// takes more than two minutes is stopped (its status is then -1).
+// takes more than two minutes is stopped (its status is then 124).
 RunResult run_tool(const std::string& binary, const std::string& folder,
                    const std::vector<std::string>& args, const std::string& answers = "",
                    const std::string& stdout_path = "");
