@@ -199,16 +199,11 @@ TEST(RecordLines, MatchTheirPrintfLayoutsAndPutFormatMatchesPrintf) {
     // negative zero or a value that is not finite.
     std::mt19937_64 rng(4);
     const auto value = [&rng]() {
-        switch (rng() % 16) {
-            case 0:
-                return std::ldexp(double(rng() % 1000000), 30);
-            case 1:
-                return -0.0;
-            case 2:
-                return rng() % 2 ? std::nan("") : -HUGE_VAL;
-            default:
-                return (double(rng() % 20000000) - 1e7) / 997;
-        }
+        const auto kind = rng() % 16;
+        return kind == 0   ? std::ldexp(double(rng() % 1000000), 30)
+               : kind == 1 ? -0.0
+               : kind == 2 ? (rng() % 2 ? std::nan("") : -HUGE_VAL)
+                           : (double(rng() % 20000000) - 1e7) / 997;
     };
     const auto index = [&rng]() { return int(rng() % 40000) - 20000; };
     const char* kRecord = "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n";

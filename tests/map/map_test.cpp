@@ -101,12 +101,9 @@ TEST(Grid, ExtentTicksAndCells) {
     EXPECT_EQ(strprintf("%g %g %g %g", e.max_x, e.max_y, e.min_y, e.size()), "5 7 -6 13");
     EXPECT_EQ(extent_of({{-3, -2}}).size(), 2);
     EXPECT_EQ(extent_of({{9, 4}, {3, -4}}).size(), 9);
-    for (const auto& [m, spacing] : {std::pair{0.0, 500},
-                                     {10.0, 250},
-                                     {9990.0, 1},
-                                     {9991.0, 0},
-                                     {std::numeric_limits<double>::infinity(), 0}})
-        EXPECT_EQ(tick_spacing(m), spacing) << m;
+    const double m[] = {0, 10, 9990, 9991, std::numeric_limits<double>::infinity()};
+    const int spacing[] = {500, 250, 1, 0, 0};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(tick_spacing(m[i]), spacing[i]) << m[i];
 
     // Points of the case rows_below_reference: m = 2, 12 units over 500 cells. The lowest y,
     // -0.347296, is the bottom edge, so the origin sits on y cell 0.347296 x 500 / 12 = 14.47,
@@ -118,21 +115,19 @@ TEST(Grid, ExtentTicksAndCells) {
                                   {1.969616, -0.347296},
                                   {0.984808, 0.173648},
                                   {1.969616, 0.347296}};
-    std::string cells;
     int cx = -1, cy = -1;
-    for (const Point& p : rows) {
-        EXPECT_TRUE(cell_of(p, extent_of(rows), cx, cy));
-        cells += strprintf("%d,%d ", cx, cy);
-    }
-    EXPECT_EQ(cells, "0,14 42,14 83,14 41,7 82,0 41,22 82,29 ");
+    const auto cells_of = [&](const std::vector<Point>& points) {
+        std::string cells;
+        for (const Point& p : points) {
+            EXPECT_TRUE(cell_of(p, extent_of(points), cx, cy));
+            cells += strprintf("%d,%d ", cx, cy);
+        }
+        return cells;
+    };
+    EXPECT_EQ(cells_of(rows), "0,14 42,14 83,14 41,7 82,0 41,22 82,29 ");
     // Without the row below, the case two_rows: the same x cells, y from 0; ticks every 417.
     const std::vector<Point> two{rows[0], rows[1], rows[2], rows[5], rows[6]};
-    cells.clear();
-    for (const Point& p : two) {
-        EXPECT_TRUE(cell_of(p, extent_of(two), cx, cy));
-        cells += strprintf("%d,%d ", cx, cy);
-    }
-    EXPECT_EQ(cells, "0,0 42,0 83,0 41,7 82,14 ");
+    EXPECT_EQ(cells_of(two), "0,0 42,0 83,0 41,7 82,14 ");
     EXPECT_EQ(tick_spacing(extent_of(two).size()), 417);
     // Left of the axis, or off the grid: no cell; -0.5 cells rounds to cell 0.
     const Extent ten = extent_of({{10, 0}});
