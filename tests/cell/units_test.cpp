@@ -1,6 +1,6 @@
-// The units of the cell tool where the stored cases do not reach: names, merged records, the
-// window's edges, the g-limit checks, fits on either side of 90 degrees and degenerate ones,
-// and the final report's means and deviations.
+// The units of the cell tool where the stored cases do not reach: names, the window's edges, the
+// g-limit checks, fits on either side of 90 degrees and degenerate ones, and the final report's
+// means and deviations.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,18 +19,6 @@ TEST(CellNames, OutputNameReplacesTheLastThreeCharacters) {
     const std::pair<const char*, const char*> names[] = {
         {"run/demofin.hkl", "run/demofin.out"}, {"abc", "out"}, {"ab", "ab.out"}, {"", ".out"}};
     for (const auto& [in, out] : names) EXPECT_EQ(output_name(in), out) << in;
-}
-
-TEST(MergedRecords, FixedLayoutAndTouchingFields) {
-    Reflection r;
-    ASSERT_TRUE(parse_reflection("   1  -2   3        1234.50          12.25     0.45678901", r));
-    EXPECT_EQ(strprintf("%d %d %d %g %g %.8f", r.h, r.k, r.l, r.i, r.sig, r.g),
-              "1 -2 3 1234.5 12.25 0.45678901");
-    ASSERT_TRUE(parse_reflection("  12-103-999 -123456789012.00   1.00-0.5 extra words", r));
-    EXPECT_EQ(strprintf("%d %d %g", r.k, r.l, r.g), "-103 -999 -0.5");
-    for (const char* bad : {"", "1 2 3 4 5", "1 2 3 a 5 6", "1 2 3 4 5 6x", "1 2 3 nan 5 6",
-                            "1.5 2 3 4 5 6", "99999999999 0 0 1 1 1", "1 2 3 4 5 1e400"})
-        EXPECT_FALSE(parse_reflection(bad, r)) << bad;
 }
 
 TEST(Selection, BoundsAndThresholdBelongToTheWindowAndGLimits) {

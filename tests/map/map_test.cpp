@@ -197,8 +197,10 @@ TEST(Grid, MarksAndTheRenderedMap) {
         bytes +=
             strprintf("%d ", static_cast<unsigned char>(pgm[header.size() + (500 - y) * 501u + x]));
     EXPECT_EQ(bytes, "150 0 255 17 150 ");
-    EXPECT_EQ(grey_byte(-3), 0);
-    EXPECT_EQ(grey_byte(300), 255);
+    std::string greys;  // rounded, within 0 to 255
+    for (double grey : {-3.0, 0.0, 0.7, 17.4, 254.5, 255.0, 255.6, 300.0, std::nan("")})
+        greys += std::to_string(grey_byte(grey)) + " ";
+    EXPECT_EQ(greys, "0 0 1 17 255 255 255 255 0 ");
 }
 
 }  // namespace

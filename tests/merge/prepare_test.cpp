@@ -3,7 +3,6 @@
 // the list.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <sstream>
 
