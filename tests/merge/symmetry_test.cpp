@@ -38,7 +38,8 @@ std::string hkl(int h, int k, int l) {
 
 TEST(SpaceGroupSymbol, NumbersHermannMauguinAndHallSymbols) {
     // Text, name, number. 48 is origin choice 2; "P 2" is read as Hermann-Mauguin before Hall
-    // (unique axis b); the last but two is a setting outside gemmi's table.
+    // (unique axis b); "P 2yb (x+y,y,z)" is a setting outside gemmi's table; the last names the
+    // axis of its third rotation.
     const std::vector<std::string> cases = test::split(
         "14|P 1 21/c 1|14| 62 |P n m a|62|1|P 1|1|230|I a -3 d|230|48|P n n n:2|48|166|R -3 "
         "m:H|166|"
@@ -48,7 +49,7 @@ TEST(SpaceGroupSymbol, NumbersHermannMauguinAndHallSymbols) {
         "Pnnn:2|P n n n:2|48|Fd3m|F d -3 m:1|227|Ia3d|I a -3 d|230|I43d|I -4 3 d|220|"
         "Cmce|C m c a|64|-P 2ybc|P 1 21/c 1|14|-P 2ac 2n|P n m a|62|"
         "P 61 2 (0 0 5)|P 61 2 2|178|P 2yb (x,y,-x+z)|P 1 21 1|4|P 2yb (x+y,y,z)|P 2yb (x+y,y,z)|0|"
-        "Hall: P 2|P 1 1 2|3|Hall:C 2|C 1 1 2|3",
+        "Hall: P 2|P 1 1 2|3|Hall:C 2|C 1 1 2|3|Hall: P 2 2 2x|P 2 2 2|16",
         '|');
     for (size_t i = 0; i + 2 < cases.size(); i += 3) {
         const std::optional<SpaceGroupSetting> g = find_space_group(cases[i]);
