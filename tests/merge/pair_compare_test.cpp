@@ -50,6 +50,7 @@ TEST(PairCompare, StatisticsAndVerdicts) {
         {PairKind::g, {0.998, 1.002}, {1, 1}, 1, 0.002, 0, 0, 0, -1, good},
         {PairKind::g, {0.996, 1.004}, {1, 1}, 1, 0.004, 0, 0, 0, -1, average},
         {PairKind::g, {0.994, 1.006}, {1, 1}, 1, 0.006, 0, 0, 0, -1, no_good},
+        {PairKind::g, {1.996, 2.004}, {1, 1}, 2, 0.004, 0, 0, 0, -1, good},  // spread / mean
     };
     for (const auto& c : cases) {
         std::vector<Retained> kept;
