@@ -7,7 +7,8 @@ With UPDATE_CASES=1 in the environment, expected/ is rewritten from the run inst
 A case folder holds: why (what the case shows), cmd (the tool, then its arguments, shell
 words), optionally stdin (the answers piped in), in/ (copied into a fresh working folder,
 symlinks kept), optionally share (more files to copy in: a repository path per line, then
-optionally the name of the copy), and expected/: status, stdout, optionally stderr, and
+optionally the name of the copy), optionally links (symlinks to make there: a name and its
+target per line, such as a link to /dev/full), and expected/: status, stdout, optionally stderr, and
 files/<name> for every file the run creates or changes (<name>.sha256, the digest of a file
 over 100 kB).
 """
@@ -65,6 +66,11 @@ def run(tools, case):
                 if line.split():  # a repository path, then optionally the name to give it
                     source, *name = line.split()
                     shutil.copy(REPO / source, work / (name[0] if name else Path(source).name))
+        if (case / "links").is_file():
+            for line in (case / "links").read_text().splitlines():
+                if line.split():
+                    name, target = line.split()
+                    os.symlink(target, work / name)
         before = tree(work)
         stdin = case / "stdin" if (case / "stdin").is_file() else Path(os.devnull)
         env = dict(os.environ, LC_ALL="C")

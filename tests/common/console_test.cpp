@@ -1,7 +1,8 @@
-// The console reader: answers typed ahead, the name-answer rule, refused answers, the end of
-// the input, the pause, and `error`.
+// What the user types: the console reader (answers typed ahead, the name-answer rule, refused
+// answers, the end of the input and the pause) and the command line.
 #include <gtest/gtest.h>
 
+#include "common/command_line.hpp"
 #include "common/text.hpp"
 #include "harness.hpp"
 
@@ -19,27 +20,17 @@ std::string play(FakeTerminal& t, const std::string& steps) {
         for (char step : steps) {
             if (!answers.empty()) answers += "|";
             double a, b;
-            switch (step) {
-                case 'i':
-                    answers += std::to_string(ask_int(t.term(), "q\n"));
-                    break;
-                case 'r':
-                    answers += strprintf("%g", ask_double(t.term(), "q\n"));
-                    break;
-                case '2':
-                    ask_two_doubles(t.term(), "q\n", a, b);
-                    answers += strprintf("%g %g", a, b);
-                    break;
-                case 'n':
-                    answers += t.console().read_name("def");
-                    break;
-                case 'c':
-                    answers += std::string(1, static_cast<char>(t.console().read_char()));
-                    break;
-                case 'p':
-                    t.console().pause(t.term().out);
-                    answers += "paused";
-                    break;
+            if (step == 'i') answers += std::to_string(ask_int(t.term(), "q\n"));
+            if (step == 'r') answers += strprintf("%g", ask_double(t.term(), "q\n"));
+            if (step == 'n') answers += t.console().read_name("def");
+            if (step == 'c') answers += static_cast<char>(t.console().read_char());
+            if (step == '2') {
+                ask_two_doubles(t.term(), "q\n", a, b);
+                answers += strprintf("%g %g", a, b);
+            }
+            if (step == 'p') {
+                t.console().pause(t.term().out);
+                answers += "paused";
             }
         }
     } catch (const InputEnded&) {
@@ -92,12 +83,54 @@ TEST(Console, Rules) {
     }
 }
 
-TEST(Error, WritesHeaderMessageAndReturnsMinusOne) {
-    FakeTerminal t("", french);
-    EXPECT_EQ(error(t.term(), "error: cannot open file"), -1);
-    EXPECT_EQ(error(t.term(), nullptr), -1);
-    EXPECT_EQ(t.out(), "GROS BUG dans prog \nerror: cannot open file\nGROS BUG dans prog \n");
-    EXPECT_THROW(fail(t.term(), "m"), Fatal);
+// The command line shared by the tools: options wherever they stand, "--name=value" and
+// "--name value", "--" ending the options, and the faults that end a run.
+TEST(CommandLine, OptionsAreTakenOutBeforePositionsAreCounted) {
+    struct Case {
+        std::vector<std::string> args, positions;
+        const char* sg;  // null: not given
+        bool ita, help;
+        std::string fault;  // the message of a fatal command line
+    };
+    const Case cases[] = {
+        {{"in.txt", "--sg=P b n m", "0", "-1"}, {"in.txt", "0", "-1"}, "P b n m", false, false, ""},
+        {{"--sg", "62", "in.txt", "--ita"}, {"in.txt"}, "62", true, false, ""},
+        {{"a", "--", "--ita", "-h", "--sg=1"},
+         {"a", "--ita", "-h", "--sg=1"},
+         {},
+         false,
+         false,
+         ""},
+        {{"-h", "x"}, {"x"}, {}, false, true, ""},
+        {{"--help"}, {}, {}, false, true, ""},
+        {{"--sg="}, {}, "", false, false, ""},
+        {{"-hx"}, {"-hx"}, {}, false, false, ""},  // not an option: a position
+        {{"--bogus"}, {}, {}, false, false, "unknown option --bogus"},
+        {{"in.txt", "--sg"}, {}, {}, false, false, "the option --sg needs a value"},
+        {{"--ita=yes"}, {}, {}, false, false, "the option --ita takes no value"},
+    };
+    for (const Case& c : cases) {
+        test::FakeTerminal t;
+        std::vector<std::string> all{"tool"};
+        all.insert(all.end(), c.args.begin(), c.args.end());
+        try {
+            const CommandLine cl =
+                parse_command_line(t.term(), all, {{"sg", true}, {"ita", false}});
+            EXPECT_EQ(c.fault, "");
+            EXPECT_EQ(cl.positions, c.positions) << c.args[0];
+            EXPECT_EQ(cl.value("sg"), c.sg ? c.sg : "") << c.args[0];
+            EXPECT_EQ(cl.has("sg"), c.sg != nullptr) << c.args[0];
+            EXPECT_EQ(cl.has("ita"), c.ita) << c.args[0];
+            EXPECT_EQ(cl.has("help"), c.help) << c.args[0];
+            if (cl.given() > 0) {
+                EXPECT_EQ(cl.at(1), c.positions[0]);
+            }
+        } catch (const Fatal&) {
+            EXPECT_NE(c.fault, "");
+            EXPECT_NE(t.out().find("ERROR in prog \nerror: " + c.fault), std::string::npos)
+                << t.out();
+        }
+    }
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// Whole-word number conversion, line reading and checked output files.
+// Whole-word number conversion, records, line reading and file identity.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "common/files.hpp"
-#include "common/outfile.hpp"
 #include "common/records.hpp"
 #include "common/text.hpp"
 #include "harness.hpp"
@@ -12,41 +11,29 @@
 namespace ped {
 namespace {
 
-TEST(Text, IntegersConvertOnlyWhole) {
+TEST(Text, WholeWordsAndRecords) {
     int v = 0;
-    EXPECT_TRUE(parse_int("-12", v));
-    EXPECT_EQ(v, -12);
-    EXPECT_TRUE(parse_int(" +7\r", v));
-    EXPECT_EQ(v, 7);
-    EXPECT_TRUE(parse_int("2147483647", v));
-    EXPECT_EQ(v, INT_MAX);
+    double r = 0;
+    const std::pair<const char*, int> good[] = {
+        {"-12", -12}, {" +7\r", 7}, {"2147483647", INT_MAX}};
+    for (const auto& [word, value] : good) EXPECT_TRUE(parse_int(word, v) && v == value) << word;
     for (const char* bad : {"", "-", "1.0", "3x", "2147483648", "99999999999999999999", "0x10"})
         EXPECT_FALSE(parse_int(bad, v)) << bad;
-}
-
-TEST(Text, RealsConvertOnlyWholeAndFinite) {
-    double v = 0;
-    EXPECT_TRUE(parse_double("1e-3", v));
-    EXPECT_DOUBLE_EQ(v, 1e-3);
-    EXPECT_TRUE(parse_double("-.5", v));
-    EXPECT_DOUBLE_EQ(v, -0.5);
+    EXPECT_TRUE(parse_double("1e-3", r) && r == 1e-3);
+    EXPECT_TRUE(parse_double("-.5", r) && r == -0.5);
     for (const char* bad : {"", "nan", "inf", "-infinity", "1e400", "1.2.3", "4,5", "abc"})
-        EXPECT_FALSE(parse_double(bad, v)) << bad;
-}
+        EXPECT_FALSE(parse_double(bad, r)) << bad;
 
-TEST(Text, RecordsReadAsScanfWouldButStrictly) {
+    // Records as scanf reads them, but strictly: values touching a negative neighbour read.
     int i[3] = {};
-    double r[3] = {};
-    // Fixed-width values touching a negative neighbour still read.
-    ASSERT_TRUE(scan_record("  12-103   7    1234.50-0.25     0.50000000", i, 3, r, 3));
-    EXPECT_EQ(i[1], -103);
-    EXPECT_EQ(i[2], 7);
-    EXPECT_EQ(r[0], 1234.5);
-    EXPECT_EQ(r[1], -0.25);
-    EXPECT_TRUE(scan_record("1 2 3 4 5 6 and more words\r", i, 3, r, 3));
+    double d[3] = {};
+    ASSERT_TRUE(scan_record("  12-103   7    1234.50-0.25     0.50000000", i, 3, d, 3));
+    EXPECT_EQ(std::vector<double>({1. * i[0], 1. * i[1], 1. * i[2], d[0], d[1], d[2]}),
+              std::vector<double>({12, -103, 7, 1234.5, -0.25, 0.5}));
+    EXPECT_TRUE(scan_record("1 2 3 4 5 6 and more words\r", i, 3, d, 3));
     for (const char* bad : {"1 2 3 4 5", "1 2 3.0 4 5 6", "1 2 3 4 5 6abc", "1 2 3 nan 5 6",
                             "1 2 3 4 5 1e999", "1 2 99999999999 4 5 6", "", "- 2 3 4 5 6"})
-        EXPECT_FALSE(scan_record(bad, i, 3, r, 3)) << bad;
+        EXPECT_FALSE(scan_record(bad, i, 3, d, 3)) << bad;
 }
 
 TEST(Text, ReadLineTakesAnyLengthAndWindowsLineEnds) {
@@ -55,31 +42,13 @@ TEST(Text, ReadLineTakesAnyLengthAndWindowsLineEnds) {
     test::write_file(dir / "f", "a b\r\n" + long_line + "\n\nlast");
     std::FILE* f = std::fopen((dir / "f").c_str(), "rb");
     std::string line;
-    ASSERT_TRUE(read_line(f, line));
-    EXPECT_EQ(line, "a b");
-    ASSERT_TRUE(read_line(f, line));
-    EXPECT_EQ(line, long_line);
-    ASSERT_TRUE(read_line(f, line));
-    EXPECT_EQ(line, "");
-    ASSERT_TRUE(read_line(f, line));
-    EXPECT_EQ(line, "last");
+    for (const std::string& want :
+         {std::string("a b"), long_line, std::string(), std::string("last")}) {
+        ASSERT_TRUE(read_line(f, line));
+        EXPECT_EQ(line, want);
+    }
     EXPECT_FALSE(read_line(f, line));
     std::fclose(f);
-}
-
-TEST(OutFile, ReportsAFailedWrite) {
-    OutFile full;
-    ASSERT_TRUE(full.open("/dev/full"));
-    full.printf("%s\n", std::string(100000, 'x').c_str());
-    EXPECT_FALSE(full.close());
-
-    test::TempDir dir;
-    OutFile ok;
-    ASSERT_TRUE(ok.open(dir / "a"));
-    ok.printf("%4d\n", 7);
-    EXPECT_TRUE(ok.close());
-    EXPECT_EQ(test::read_file(dir / "a"), "   7\n");
-    EXPECT_FALSE(ok.open(dir / "missing/a"));
 }
 
 TEST(Files, SameFileSeesThroughSpellings) {

@@ -13,13 +13,10 @@ namespace ped {
 namespace {
 
 TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
-    const UnitCell cells[] = {{4, 4, 4, 90, 90, 90},
-                              {5.44, 7.64, 5.38, 90, 90, 90},
-                              {3.2, 3.2, 5.1, 90, 90, 120},
-                              {6.1, 7.3, 8.2, 90, 104.5, 90},
-                              {5.1, 6.2, 7.3, 81.2, 97.4, 112.9},
-                              {9, 9, 9, 70, 70, 70}};
-    for (const UnitCell& c : cells) {
+    for (const UnitCell& c :
+         {UnitCell{4, 4, 4, 90, 90, 90}, UnitCell{5.44, 7.64, 5.38, 90, 90, 90},
+          UnitCell{3.2, 3.2, 5.1, 90, 90, 120}, UnitCell{6.1, 7.3, 8.2, 90, 104.5, 90},
+          UnitCell{5.1, 6.2, 7.3, 81.2, 97.4, 112.9}, UnitCell{9, 9, 9, 70, 70, 70}}) {
         ASSERT_EQ(check_cell(c), CellProblem::none);
         const ReciprocalMetric metric(c);
         const gemmi::UnitCell reference(c.a, c.b, c.c, c.alpha, c.beta, c.gamma);
@@ -29,11 +26,9 @@ TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
                     const double g = std::sqrt(reference.calculate_1_d2({{h, k, l}}));
                     ASSERT_NEAR(metric.g(h, k, l), g, 1e-12 * (1 + g)) << h << k << l;
                     // No reflection within g_max has an index beyond max_index.
+                    const int index[] = {h, k, l};
                     for (int axis = 0; axis < 3; ++axis)
-                        ASSERT_LE(std::abs(axis == 0   ? h
-                                           : axis == 1 ? k
-                                                       : l),
-                                  metric.max_index(axis, metric.g(h, k, l)));
+                        ASSERT_LE(std::abs(index[axis]), metric.max_index(axis, metric.g(h, k, l)));
                 }
     }
     // Right angles are exact: the axial reflections of a cube land on round values.
@@ -41,23 +36,17 @@ TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
 }
 
 TEST(UnitCell, RefusedCells) {
-    const struct {
-        const char* text;
-        CellProblem problem;
-    } cases[] = {{"5.44,7.64,5.38,90,90,90", CellProblem::none},
-                 {" 5 , 5 , 5 , 90 , 90 , 120 ", CellProblem::none},
-                 {"5,5,5,90,90", CellProblem::not_six_numbers},
-                 {"5,5,5,90,90,90,90", CellProblem::not_six_numbers},
-                 {"5;5;5;90;90;90", CellProblem::not_six_numbers},
-                 {"5,5,nan,90,90,90", CellProblem::not_six_numbers},
-                 {"5,0,5,90,90,90", CellProblem::length},
-                 {"5,5,-5,90,90,90", CellProblem::length},
-                 {"5,5,5,90,180,90", CellProblem::angle},
-                 {"5,5,5,0,90,90", CellProblem::angle},
-                 {"5,5,5,60,60,150", CellProblem::volume}};
-    for (const auto& c : cases) {
+    using P = CellProblem;
+    const std::pair<const char*, CellProblem> cases[] = {
+        {"5.44,7.64,5.38,90,90,90", P::none},   {" 5 , 5 , 5 , 90 , 90 , 120 ", P::none},
+        {"5,5,5,90,90", P::not_six_numbers},    {"5,5,5,90,90,90,90", P::not_six_numbers},
+        {"5;5;5;90;90;90", P::not_six_numbers}, {"5,5,nan,90,90,90", P::not_six_numbers},
+        {"5,0,5,90,90,90", P::length},          {"5,5,-5,90,90,90", P::length},
+        {"5,5,5,90,180,90", P::angle},          {"5,5,5,0,90,90", P::angle},
+        {"5,5,5,60,60,150", P::volume}};
+    for (const auto& [text, problem] : cases) {
         UnitCell cell;
-        EXPECT_EQ(parse_cell(c.text, cell), c.problem) << c.text;
+        EXPECT_EQ(parse_cell(text, cell), problem) << text;
     }
 }
 

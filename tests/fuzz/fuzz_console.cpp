@@ -20,32 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // reach its end; the pause alone reads nothing.
         for (std::size_t round = 0, i = 0; round < 2 * size + 16;
              ++round, i = (i + 1) % (ops ? ops : 1)) {
-            switch ((ops ? data[i] : 0) % 6) {
-                case 0: {
-                    const std::string name = console.read_name("default");
-                    fuzz::require(!name.empty());
-                    for (char c : name) fuzz::require(!is_space(static_cast<unsigned char>(c)));
-                    break;
-                }
-                case 1:
-                    (void)ask_int(t, "");
-                    break;
-                case 2:
-                    fuzz::require(std::isfinite(ask_double(t, "")));
-                    break;
-                case 3: {
-                    double a, b;
-                    ask_two_doubles(t, "", a, b);
-                    fuzz::require(std::isfinite(a) && std::isfinite(b));
-                    break;
-                }
-                case 4:
-                    (void)console.read_char();
-                    break;
-                case 5:
-                    console.pause(t.out);
-                    break;
+            const int op = (ops ? data[i] : 0) % 6;
+            double a, b;
+            if (op == 0) {
+                const std::string name = console.read_name("default");
+                fuzz::require(!name.empty());
+                for (char c : name) fuzz::require(!is_space(static_cast<unsigned char>(c)));
             }
+            if (op == 1) (void)ask_int(t, "");
+            if (op == 2) fuzz::require(std::isfinite(ask_double(t, "")));
+            if (op == 3) {
+                ask_two_doubles(t, "", a, b);
+                fuzz::require(std::isfinite(a) && std::isfinite(b));
+            }
+            if (op == 4) (void)console.read_char();
+            if (op == 5) console.pause(t.out);
         }
     } catch (const InputEnded&) {
     }

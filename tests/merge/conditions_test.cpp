@@ -1,12 +1,9 @@
-// Reflection conditions: every code on reflections inside and outside its zone, the lists of
-// the groups, and the filter pass by pass.
+// Reflection conditions: every code on reflections inside and outside its zone, and the lists
+// of the groups. The filter's passes are checked in absences_test.cpp, its trace by the stored
+// cases condition_trace and sg_monoclinic_setting.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "harness.hpp"
 #include "merge/conditions.hpp"
-#include "merge/extinction.hpp"
 
 namespace ped::merge {
 namespace {
@@ -85,88 +82,6 @@ TEST(Conditions, ListsOfTheGroups) {
             EXPECT_TRUE(code != 15 && code != 24 && code != 29 && code != 35) << g;
             EXPECT_TRUE(code >= 1 && code <= kConditionCodes) << g;
         }
-}
-
-ZoneRecord rec(int h, int k, int l) {
-    ZoneRecord r;
-    r.h = h;
-    r.k = k;
-    r.l = l;
-    r.v[0] = 10;
-    return r;
-}
-
-std::string indices(const std::vector<ZoneRecord>& rs) {
-    std::string s;
-    for (const ZoneRecord& r : rs)
-        s += std::to_string(r.h) + std::to_string(r.k) + std::to_string(r.l) + " ";
-    return s;
-}
-
-// Runs the filter; returns the kept indices, and the echoed lines' indices in `echoed`.
-std::string filter(int group, const std::vector<ZoneRecord>& in, std::string& echoed,
-                   const char* trace = nullptr) {
-    test::FakeTerminal t;
-    const std::vector<ZoneRecord> kept =
-        filter_extinctions(in, legacy_symmetry(group).conditions, t.term().out, trace);
-    echoed.clear();
-    for (const std::string& line : test::lines_of(t.out())) {
-        if (line.rfind("cond", 0) == 0) {
-            echoed += line + "|";
-            continue;
-        }
-        std::istringstream s(line);
-        int h, k, l;
-        s >> h >> k >> l;
-        echoed += std::to_string(h) + std::to_string(k) + std::to_string(l) + " ";
-    }
-    return indices(kept);
-}
-
-TEST(Extinction, Group14RemovesPassByPass) {
-    std::string echoed;
-    const std::string kept = filter(
-        14, {rec(0, 1, 0), rec(0, 2, 0), rec(1, 0, 1), rec(0, 0, 1), rec(1, 0, 0), rec(1, 1, 1)},
-        echoed);
-    EXPECT_EQ(echoed, "010 101 001 ");
-    EXPECT_EQ(kept, "020 100 111 ");
-}
-
-TEST(Extinction, ExamplesOfGroups18_76_186_161_227) {
-    std::string echoed;
-    EXPECT_EQ(filter(18, {rec(-1, 0, 0), rec(-2, 0, 0)}, echoed), "-200 ");
-    EXPECT_EQ(filter(76, {rec(0, 0, -4), rec(0, 0, -2)}, echoed), "00-4 ");
-    EXPECT_EQ(filter(186,
-                     {rec(1, 1, 1), rec(1, -2, 1), rec(-2, 1, 1), rec(1, -1, 1), rec(1, 0, 1),
-                      rec(1, 1, 2)},
-                     echoed),
-              "1-11 101 112 ");
-    EXPECT_EQ(filter(161, {rec(0, 0, 3), rec(0, 0, 6), rec(1, -1, 5), rec(1, -1, 2), rec(1, 0, 0)},
-                     echoed),
-              "006 1-12 ");
-    EXPECT_EQ(echoed, "100 003 1-15 ");  // code 32 pass first, then code 36
-    EXPECT_EQ(filter(227,
-                     {rec(1, 1, 0), rec(2, 0, 0), rec(0, 2, 0), rec(4, 0, 0), rec(0, 2, 2),
-                      rec(0, 2, 6), rec(1, 1, 1)},
-                     echoed),
-              "400 022 026 111 ");
-    EXPECT_EQ(echoed, "110 200 020 ");
-}
-
-TEST(Extinction, GroupWithoutConditionsOrOutOfRangeKeepsAll) {
-    std::string echoed;
-    for (int group : {1, 2, 0, 231, -4}) {
-        EXPECT_EQ(filter(group, {rec(1, 0, 0), rec(0, 0, 1)}, echoed), "100 001 ");
-        EXPECT_EQ(echoed, "");
-    }
-}
-
-TEST(Extinction, TraceNamesEveryCodeAndTheClosingZero) {
-    std::string echoed;
-    filter(14, {rec(0, 1, 0)}, echoed, "cond vaut : %d\n");
-    EXPECT_EQ(echoed, "cond vaut : 2|010 cond vaut : 5|cond vaut : 0|");
-    filter(1, {rec(0, 1, 0)}, echoed, "cond vaut : %d\n");
-    EXPECT_EQ(echoed, "cond vaut : 0|");
 }
 
 }  // namespace

@@ -131,20 +131,13 @@ void expect_same(const ShellRow& a, const ShellRow& b, const std::string& where)
     EXPECT_EQ(a.n_obs, b.n_obs) << where;
     EXPECT_EQ(a.n_unique, b.n_unique) << where;
     EXPECT_EQ(a.n_possible, b.n_possible) << where;
-    const double got[] = {a.g_min,           a.g_max,
-                          a.multiplicity,    a.completeness,
-                          a.mean_i,          a.mean_i_over_sigma,
-                          a.mean_sigma_file, a.mean_sigma_propagated,
-                          a.r_merge,         a.r_meas,
-                          a.r_pim,           a.cc_half};
-    const double want[] = {b.g_min,           b.g_max,
-                           b.multiplicity,    b.completeness,
-                           b.mean_i,          b.mean_i_over_sigma,
-                           b.mean_sigma_file, b.mean_sigma_propagated,
-                           b.r_merge,         b.r_meas,
-                           b.r_pim,           b.cc_half};
-    for (size_t i = 0; i < std::size(got); ++i)
-        EXPECT_NEAR(got[i], want[i], 1e-11 * std::fabs(want[i])) << where << " value " << i;
+    int i = 0;
+    for (double ShellRow::*v :
+         {&ShellRow::g_min, &ShellRow::g_max, &ShellRow::multiplicity, &ShellRow::completeness,
+          &ShellRow::mean_i, &ShellRow::mean_i_over_sigma, &ShellRow::mean_sigma_file,
+          &ShellRow::mean_sigma_propagated, &ShellRow::r_merge, &ShellRow::r_meas, &ShellRow::r_pim,
+          &ShellRow::cc_half})
+        EXPECT_NEAR(a.*v, b.*v, 1e-11 * std::fabs(b.*v)) << where << " value " << i++;
 }
 
 TEST(Statistics, ShellTableOfAKnownStructureMatchesTheDefinitions) {

@@ -1,4 +1,5 @@
-// Merging of equivalents: groups, means, multiplicities, Rint and the order by g.
+// Merging of equivalents (groups, means, multiplicities, Rint and the order by g) against the
+// compaction of the list, and the exchange sort's order of equal keys against the sort itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,53 +21,19 @@ Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
     return {h, k, l, i, sig, g};
 }
 
+// A worked example; the differential test below covers the rest.
 TEST(SymmetryMerge, FriedelMatesAndRepeatsInClassMinus1) {
     const MergeResult m = merge_equivalents(
         {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, by_class(laue_code(1)));
     ASSERT_EQ(m.merged.size(), 1u);
-    EXPECT_EQ(m.merged[0].h, 1);
-    EXPECT_EQ(m.merged[0].k, 2);
-    EXPECT_EQ(m.merged[0].l, 3);
-    EXPECT_EQ(m.merged[0].i, 20);
+    EXPECT_EQ(std::tie(m.merged[0].h, m.merged[0].k, m.merged[0].l, m.merged[0].i),
+              std::make_tuple(1, 2, 3, 20.0));
     EXPECT_EQ(m.multiplicities, std::vector<int>{3});
     EXPECT_EQ(m.redundant, 2);
     EXPECT_NEAR(m.rint, 1.0 / 3, 1e-15);
-}
-
-TEST(SymmetryMerge, IndicesOfTheFirstMember) {
-    const MergeResult m = merge_equivalents(
-        {refl(-1, -2, -3, 10), refl(5, 5, 5, 1), refl(1, 2, 3, 30)}, by_class(12));
-    ASSERT_EQ(m.merged.size(), 2u);
-    EXPECT_EQ(m.merged[0].h, -1);
-    EXPECT_EQ(m.merged[0].l, -3);
-    EXPECT_EQ(m.multiplicities, (std::vector<int>{2, 1}));
-}
-
-TEST(SymmetryMerge, AllUniqueAndEmpty) {
-    const MergeResult m = merge_equivalents({refl(1, 0, 0, 5), refl(0, 1, 0, 6)}, by_class(5));
-    EXPECT_EQ(m.multiplicities, (std::vector<int>{1, 1}));
-    EXPECT_EQ(m.redundant, 0);
-    EXPECT_EQ(m.rint, 0);
     const MergeResult none = merge_equivalents({}, by_class(5));
     EXPECT_TRUE(none.merged.empty());
     EXPECT_EQ(none.rint, 0);
-}
-
-TEST(SymmetryMerge, MeansOfSigmaAndG) {
-    const MergeResult m =
-        merge_equivalents({refl(1, 0, 0, 10, 0.50, 2), refl(-1, 0, 0, 20, 0.52, 4)}, by_class(5));
-    EXPECT_EQ(m.merged[0].sig, 3);
-    EXPECT_EQ(m.merged[0].g, (0.50 + 0.52) / 2);
-}
-
-TEST(SymmetryMerge, SortedByMeanGWithTheExchangeSortTies) {
-    // Mean g 2, 2 and 1 in merging order come out 1, then the second 2, then the first.
-    const MergeResult m = merge_equivalents(
-        {refl(1, 0, 0, 1, 2.0), refl(2, 0, 0, 1, 2.0), refl(3, 0, 0, 1, 1.0)}, by_class(12));
-    ASSERT_EQ(m.merged.size(), 3u);
-    EXPECT_EQ(m.merged[0].h, 3);
-    EXPECT_EQ(m.merged[1].h, 2);
-    EXPECT_EQ(m.merged[2].h, 1);
 }
 
 // The merging as the tool has always done it: each remaining record in turn takes out every
@@ -128,12 +95,42 @@ TEST(SymmetryMerge, SameResultAsCompactingTheList) {
             ASSERT_EQ(fast.merged.size(), slow.merged.size());
             for (size_t i = 0; i < fast.merged.size(); ++i) {
                 const Reflection &a = fast.merged[i], &b = slow.merged[i];
-                ASSERT_EQ(std::tie(a.h, a.k, a.l), std::tie(b.h, b.k, b.l));
-                ASSERT_EQ(a.i, b.i);
-                ASSERT_EQ(a.sig, b.sig);
-                ASSERT_EQ(a.g, b.g);
+                ASSERT_EQ(std::tie(a.h, a.k, a.l, a.i, a.sig, a.g),
+                          std::tie(b.h, b.k, b.l, b.i, b.sig, b.g));
             }
         }
+}
+
+// The order of equal keys left by the exchange sort, computed fast, against the sort itself.
+TEST(ExchangeSort, SameOrderAsTheExchangeSort) {
+    // A, B, C with keys 2, 2, 1 come out C, B, A.
+    EXPECT_EQ(exchange_sort_order({2, 2, 1}), (std::vector<size_t>{2, 1, 0}));
+    EXPECT_EQ(exchange_sort_order_plain({2, 2, 1}), (std::vector<size_t>{2, 1, 0}));
+    EXPECT_EQ(exchange_sort_order({1, 1, 0, 1, 0}), (std::vector<size_t>{2, 4, 0, 3, 1}));
+    // Empty, single, sorted, reversed, constant and paired inputs, and -0 equal to 0.
+    std::vector<std::vector<double>> inputs = {{}, {5}, {0.0, -0.0, -1, 0.0}};
+    for (int n : {2, 50, 1000}) {
+        std::vector<double> up, down, flat, pairs;
+        for (int i = 0; i < n; ++i) {
+            up.push_back(i);
+            down.push_back(n - i);
+            flat.push_back(3);
+            pairs.push_back((n - i) / 2);
+        }
+        inputs.insert(inputs.end(), {up, down, flat, pairs});
+    }
+    // Random inputs full of ties.
+    std::mt19937 rng(12345);
+    for (int trial = 0; trial < 3000; ++trial) {
+        const int n = std::uniform_int_distribution<int>(0, trial < 2500 ? 40 : 700)(rng);
+        const int values = std::uniform_int_distribution<int>(1, trial % 3 == 0 ? 3 : 60)(rng);
+        std::vector<double> keys;
+        for (int i = 0; i < n; ++i)
+            keys.push_back(0.25 * std::uniform_int_distribution<int>(0, values)(rng));
+        inputs.push_back(keys);
+    }
+    for (size_t i = 0; i < inputs.size(); ++i)
+        ASSERT_EQ(exchange_sort_order(inputs[i]), exchange_sort_order_plain(inputs[i])) << i;
 }
 
 }  // namespace

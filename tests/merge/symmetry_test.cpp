@@ -1,19 +1,25 @@
 // Space groups through gemmi: symbols in any setting, reflection conditions against gemmi's
 // own absence test, Laue groups against orbits under gemmi's matrices and against the legacy
-// classes, and the difference between the legacy condition lists and the Tables.
+// classes, the difference between the legacy condition lists and the Tables, and the symmetry
+// of a run with --sg and --ita through the filter and the merge.
 #include <gtest/gtest.h>
 
 #include <gemmi/symmetry.hpp>
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "harness.hpp"
 #include "merge/conditions.hpp"
+#include "merge/extinction.hpp"
 #include "merge/laue.hpp"
 #include "merge/symmetry.hpp"
+#include "merge/symmetry_merge.hpp"
+#include "merge/symmetry_options.hpp"
 
 namespace ped::merge {
 namespace {
@@ -24,12 +30,6 @@ const char* const kSettings[] = {"P b n m",    "P n m a",   "P 1 21/n 1",
                                  "P 1 1 21/b", "C 1 2/c 1", "I 1 2/a 1",
                                  "R -3 :R",    "R 3 2 :R",  "-P 2ybc (x+x+y+y+y,x+y+y,z)"};
 
-std::vector<std::string> texts(const std::vector<GroupCondition>& conditions) {
-    std::vector<std::string> out;
-    for (const GroupCondition& c : conditions) out.push_back(c.text);
-    return out;
-}
-
 std::string hkl(int h, int k, int l) {
     return std::to_string(h) + " " + std::to_string(k) + " " + std::to_string(l);
 }
@@ -37,49 +37,25 @@ std::string hkl(int h, int k, int l) {
 // ---------------------------------------------------------------- symbols
 
 TEST(SpaceGroupSymbol, NumbersHermannMauguinAndHallSymbols) {
-    struct Case {
-        const char* text;
-        const char* name;
-        int number;
-    };
-    const Case cases[] = {
-        {"14", "P 1 21/c 1", 14},
-        {" 62 ", "P n m a", 62},
-        {"1", "P 1", 1},
-        {"230", "I a -3 d", 230},
-        {"48", "P n n n:2", 48},  // the reference setting is origin choice 2
-        {"166", "R -3 m:H", 166},
-        {"Pbnm", "P b n m", 62},
-        {"P b n m", "P b n m", 62},
-        {"pnma", "P n m a", 62},
-        {"P 21/n", "P 1 21/n 1", 14},
-        {"P2_1/c", "P 1 21/c 1", 14},
-        {"P2(1)/c", "P 1 21/c 1", 14},
-        {"P 1 1 21/b", "P 1 1 21/b", 14},
-        {"C2/c", "C 1 2/c 1", 15},
-        {"P 2", "P 1 2 1", 3},  // Hermann-Mauguin before Hall: unique axis b
-        {"P6_3/mmc", "P 63/m m c", 194},
-        {"R -3 :R", "R -3:R", 148},
-        {"R-3c", "R -3 c:H", 167},
-        {"H 3", "R 3:H", 146},
-        {"Pnnn:2", "P n n n:2", 48},
-        {"Fd3m", "F d -3 m:1", 227},
-        {"Ia3d", "I a -3 d", 230},
-        {"I43d", "I -4 3 d", 220},
-        {"Cmce", "C m c a", 64},
-        {"-P 2ybc", "P 1 21/c 1", 14},
-        {"-P 2ac 2n", "P n m a", 62},
-        {"P 61 2 (0 0 5)", "P 61 2 2", 178},
-        {"P 2yb (x,y,-x+z)", "P 1 21 1", 4},
-        {"P 2yb (x+y,y,z)", "P 2yb (x+y,y,z)", 0},  // a setting outside gemmi's table
-        {"Hall: P 2", "P 1 1 2", 3},
-        {"Hall:C 2", "C 1 1 2", 3},
-    };
-    for (const Case& c : cases) {
-        const std::optional<SpaceGroupSetting> g = find_space_group(c.text);
-        ASSERT_TRUE(g.has_value()) << c.text;
-        EXPECT_EQ(g->name, c.name) << c.text;
-        EXPECT_EQ(g->number, c.number) << c.text;
+    // Text, name, number. 48 is origin choice 2; "P 2" is read as Hermann-Mauguin before Hall
+    // (unique axis b); "P 2yb (x+y,y,z)" is a setting outside gemmi's table; the last names the
+    // axis of its third rotation.
+    const std::vector<std::string> cases = test::split(
+        "14|P 1 21/c 1|14| 62 |P n m a|62|1|P 1|1|230|I a -3 d|230|48|P n n n:2|48|166|R -3 "
+        "m:H|166|"
+        "Pbnm|P b n m|62|P b n m|P b n m|62|pnma|P n m a|62|P 21/n|P 1 21/n 1|14|"
+        "P2_1/c|P 1 21/c 1|14|P2(1)/c|P 1 21/c 1|14|P 1 1 21/b|P 1 1 21/b|14|C2/c|C 1 2/c 1|15|"
+        "P 2|P 1 2 1|3|P6_3/mmc|P 63/m m c|194|R -3 :R|R -3:R|148|R-3c|R -3 c:H|167|H 3|R 3:H|146|"
+        "Pnnn:2|P n n n:2|48|Fd3m|F d -3 m:1|227|Ia3d|I a -3 d|230|I43d|I -4 3 d|220|"
+        "Cmce|C m c a|64|-P 2ybc|P 1 21/c 1|14|-P 2ac 2n|P n m a|62|"
+        "P 61 2 (0 0 5)|P 61 2 2|178|P 2yb (x,y,-x+z)|P 1 21 1|4|P 2yb (x+y,y,z)|P 2yb (x+y,y,z)|0|"
+        "Hall: P 2|P 1 1 2|3|Hall:C 2|C 1 1 2|3|Hall: P 2 2 2x|P 2 2 2|16",
+        '|');
+    for (size_t i = 0; i + 2 < cases.size(); i += 3) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(cases[i]);
+        ASSERT_TRUE(g.has_value()) << cases[i];
+        EXPECT_EQ(g->name, cases[i + 1]) << cases[i];
+        EXPECT_EQ(std::to_string(g->number), cases[i + 2]) << cases[i];
     }
 }
 
@@ -137,48 +113,34 @@ TEST(ReflectionConditions, EverySettingOfGemmiTable) {
 }
 
 TEST(ReflectionConditions, TextsPerCrystalFamily) {
-    struct Case {
-        const char* symbol;
-        std::vector<std::string> texts;
-    };
-    const Case cases[] = {
-        {"P -1", {}},
-        {"P 21/c", {"h0l: l = 2n", "0k0: k = 2n"}},
-        {"P 1 1 21/b", {"hk0: k = 2n", "00l: l = 2n"}},
-        {"C 1 2/c 1", {"hkl: h + k = 2n", "h0l: l = 2n"}},
-        {"I 1 2/a 1", {"hkl: h + k + l = 2n", "h0l: h = 2n"}},
-        {"P n m a", {"0kl: k + l = 2n", "hk0: h = 2n"}},
-        {"P b n m", {"0kl: k = 2n", "h0l: h + l = 2n"}},
-        {"P 21 21 21", {"h00: h = 2n", "0k0: k = 2n", "00l: l = 2n"}},
-        {"F d d d",
-         {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n", "h0l: h + l = 4n",
-          "hk0: h + k = 4n"}},
-        {"P 4/n b m", {"0kl: k = 2n", "hk0: h + k = 2n"}},
-        {"I 41/a m d", {"hkl: h + k + l = 2n", "hhl: 2h + l = 4n", "hk0: h = 2n"}},
-        {"P 43 21 2", {"h00: h = 2n", "00l: l = 4n"}},
-        {"P 31", {"000l: l = 3n"}},
-        {"P -3 1 c", {"hh-2hl: l = 2n"}},
-        {"P 63/m m c", {"hh-2hl: l = 2n"}},
-        {"P 63 c m", {"h-h0l: l = 2n"}},
-        {"P 61 2 2", {"000l: l = 6n"}},
-        {"R -3 c", {"hkil: -h + k + l = 3n", "h-h0l: l = 2n"}},
-        {"R -3 c :R", {"hhl: l = 2n"}},
-        {"R 3 :R", {}},
-        {"P 21 3", {"h00: h = 2n"}},
-        {"P -4 3 n", {"hhl: l = 2n"}},
-        {"F d -3 m", {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n"}},
-        {"F d -3 c", {"hkl: h + k, h + l, k + l = 2n", "0kl: k + l = 4n", "hhl: h = 2n"}},
-        {"I a -3 d", {"hkl: h + k + l = 2n", "0kl: k = 2n", "hhl: 2h + l = 4n"}},
-        {"-P 2ybc (x+x+y+y+y,x+y+y,z)", {"hkl with 3h + 2k = 0: h + l = 2n", "h-2h0: h = 2n"}},
-    };
-    for (const Case& c : cases) {
-        const std::optional<SpaceGroupSetting> g = find_space_group(c.symbol);
-        ASSERT_TRUE(g.has_value()) << c.symbol;
-        EXPECT_EQ(texts(reflection_conditions(*g)), c.texts) << c.symbol;
+    // Symbol, then its conditions' texts separated by ';'.
+    const std::vector<std::string> cases = test::split(
+        "P -1||P 21/c|h0l: l = 2n;0k0: k = 2n|P 1 1 21/b|hk0: k = 2n;00l: l = 2n|"
+        "C 1 2/c 1|hkl: h + k = 2n;h0l: l = 2n|I 1 2/a 1|hkl: h + k + l = 2n;h0l: h = 2n|"
+        "P n m a|0kl: k + l = 2n;hk0: h = 2n|P b n m|0kl: k = 2n;h0l: h + l = 2n|"
+        "P 21 21 21|h00: h = 2n;0k0: k = 2n;00l: l = 2n|"
+        "F d d d|hkl: h + k, h + l, k + l = 2n;0kl: k + l = 4n;h0l: h + l = 4n;hk0: h + k = 4n|"
+        "P 4/n b m|0kl: k = 2n;hk0: h + k = 2n|"
+        "I 41/a m d|hkl: h + k + l = 2n;hhl: 2h + l = 4n;hk0: h = 2n|"
+        "P 43 21 2|h00: h = 2n;00l: l = 4n|P 31|000l: l = 3n|P -3 1 c|hh-2hl: l = 2n|"
+        "P 63/m m c|hh-2hl: l = 2n|P 63 c m|h-h0l: l = 2n|P 61 2 2|000l: l = 6n|"
+        "R -3 c|hkil: -h + k + l = 3n;h-h0l: l = 2n|R -3 c :R|hhl: l = 2n|R 3 :R||"
+        "P 21 3|h00: h = 2n|P -4 3 n|hhl: l = 2n|F d -3 m|hkl: h + k, h + l, k + l = 2n;"
+        "0kl: k + l = 4n|F d -3 c|hkl: h + k, h + l, k + l = 2n;0kl: k + l = 4n;hhl: h = 2n|"
+        "I a -3 d|hkl: h + k + l = 2n;0kl: k = 2n;hhl: 2h + l = 4n|"
+        "-P 2ybc (x+x+y+y+y,x+y+y,z)|hkl with 3h + 2k = 0: h + l = 2n;h-2h0: h = 2n",
+        '|');
+    for (size_t i = 0; i + 1 < cases.size(); i += 2) {
+        const std::optional<SpaceGroupSetting> g = find_space_group(cases[i]);
+        ASSERT_TRUE(g.has_value()) << cases[i];
+        std::string joined;
+        for (const GroupCondition& c : reflection_conditions(*g))
+            joined += (joined.empty() ? "" : ";") + c.text;
+        EXPECT_EQ(joined, cases[i + 1]) << cases[i];
     }
 }
 
-TEST(ReflectionConditions, RelatedZonesTogetherAndTheFilterOrder) {
+TEST(ReflectionConditions, RelatedZonesTogetherAndExtremeIndices) {
     const std::vector<GroupCondition> fd3m = reflection_conditions(*find_space_group("Fd-3m"));
     ASSERT_EQ(fd3m.size(), 2u);
     std::vector<std::string> zones;
@@ -188,13 +150,6 @@ TEST(ReflectionConditions, RelatedZonesTogetherAndTheFilterOrder) {
     EXPECT_FALSE(fd3m[1].keeps(2, 0, 0));  // in hk0 and h0l
     EXPECT_TRUE(fd3m[1].keeps(4, 0, 0));
     EXPECT_TRUE(fd3m[1].keeps(2, 2, 2));  // in no zone of the condition
-
-    const std::vector<GroupCondition> pnma = reflection_conditions(*find_space_group("Pnma"));
-    EXPECT_EQ(first_failed(pnma, 0, 1, 0), 0);
-    EXPECT_EQ(first_failed(pnma, 1, 0, 0), 1);
-    EXPECT_EQ(first_failed(pnma, 0, 1, 2), 0);
-    EXPECT_EQ(first_failed(pnma, 2, 0, 0), -1);
-    EXPECT_EQ(first_failed(pnma, 1, 1, 1), -1);
 
     // Extreme indices neither overflow nor fail.
     const std::vector<GroupCondition> ia3d = reflection_conditions(*find_space_group("Ia-3d"));
@@ -293,29 +248,15 @@ TEST(LaueGroup, ClassesAgreeWithGemmiAndWithTheLegacyClasses) {
                 << n;
         }
     }
-}
-
-TEST(LaueGroup, SymbolsOfOtherSettings) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"P 1 1 21/b", "1 1 2/m"}, {"P 2/m 1 1", "2/m 1 1"}, {"C 1 2/c 1", "1 2/m 1"},
-        {"R -3 m :R", "-3m"},      {"R -3 m", "-3m1"},       {"P -3 1 m", "-31m"},
-        {"P -3 m 1", "-3m1"},      {"R -3 :R", "-3"},        {"P b n m", "mmm"},
-        {"P 63/m m c", "6/mmm"},   {"I a -3 d", "m-3m"},     {"P a -3", "m-3"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(laue_group(*find_space_group(c.first)).symbol, c.second) << c.first;
+    // Numbers outside 1 to 230: below, the class -1 as ever; above, none.
+    for (int n : {-3, 0, 231, 300}) EXPECT_EQ(laue_code(n), n < 1 ? 12 : 0) << n;
+    EXPECT_STREQ(laue_symbol(0), "");
 }
 
 // ---------------------------------------------------------------- the legacy lists
 
+// Pccm (49) is the case warning_group_49; Ia-3d (230) here.
 TEST(LegacyDifference, ConditionsAndExamples) {
-    const LegacyDifference pccm = legacy_difference(49);
-    ASSERT_EQ(pccm.legacy_removes_allowed.size(), 1u);
-    EXPECT_EQ(pccm.legacy_removes_allowed[0].code, 6);
-    EXPECT_EQ(pccm.legacy_removes_allowed[0].text, "h0l: h + l = 2n");
-    EXPECT_EQ(pccm.legacy_removes_allowed[0].examples, (std::vector<Triple>{{1, 0, 0}, {1, 0, 2}}));
-    ASSERT_EQ(pccm.tables_not_applied.size(), 1u);
-    EXPECT_EQ(pccm.tables_not_applied[0].text, "h0l: l = 2n");
-    EXPECT_EQ(pccm.tables_not_applied[0].examples, (std::vector<Triple>{{1, 0, 1}, {1, 0, 3}}));
     const LegacyDifference ia3d = legacy_difference(230);
     ASSERT_EQ(ia3d.legacy_removes_allowed.size(), 1u);
     EXPECT_EQ(ia3d.legacy_removes_allowed[0].code, 25);
@@ -326,6 +267,132 @@ TEST(LegacyDifference, ConditionsAndExamples) {
     EXPECT_EQ(condition_text(3, 173), "000l: l = 2n");
     EXPECT_EQ(condition_text(3, 19), "00l: l = 2n");
     EXPECT_EQ(condition_text(37, 1), "");
+}
+
+// ---------------------------------------------------------------- the options of a run
+
+// The symmetry a run is given by --sg and --ita, taken through the filter and the merge the
+// tool runs, against gemmi's own absence test and orbits; and the warning the own lists give.
+constexpr int kBox = 6;
+
+// The symmetry the tool builds from its options and the number of position 8.
+RunSymmetry run_symmetry(const std::string& sg, bool ita, int number = 0) {
+    static test::FakeTerminal t;
+    CommandLine cl;
+    if (!sg.empty()) cl.options["sg"] = sg;
+    if (ita) cl.options["ita"] = "";
+    const Session s{t.term(), english_catalogue};
+    const SymmetryOptions o = symmetry_options(s, cl);
+    return choose_symmetry(s, o, o.setting ? o.setting->number : number);
+}
+
+// A zone holding every (h k l) from -6 to 6 goes through the filter and the merge: it keeps
+// exactly what gemmi allows, and the merged list holds one reflection per class of gemmi's
+// equivalents, with the indices of the class's first member. Each intensity is the number of
+// its class, so a group mixing two classes would show in Rint.
+void expect_gemmi_filter_and_merge(const RunSymmetry& symmetry, const gemmi::GroupOps& ops,
+                                   const std::string& label) {
+    std::vector<ZoneRecord> zone;
+    for (int h = -kBox; h <= kBox; ++h)
+        for (int k = -kBox; k <= kBox; ++k)
+            for (int l = -kBox; l <= kBox; ++l) {
+                if (h == 0 && k == 0 && l == 0) continue;
+                ZoneRecord r;
+                r.h = h, r.k = k, r.l = l;
+                zone.push_back(r);
+            }
+    std::FILE* echo = std::fopen("/dev/null", "w");
+    ASSERT_NE(echo, nullptr);
+    const std::vector<ZoneRecord> kept =
+        filter_extinctions(zone, symmetry.conditions, echo, nullptr);
+    std::fclose(echo);
+
+    std::vector<Reflection> list;
+    std::map<Triple, int> class_of;
+    std::vector<Triple> first_member;
+    std::size_t next = 0;
+    for (const ZoneRecord& r : zone) {
+        const bool allowed = !ops.is_systematically_absent({r.h, r.k, r.l});
+        const bool is_kept =
+            next < kept.size() && kept[next].h == r.h && kept[next].k == r.k && kept[next].l == r.l;
+        ASSERT_EQ(is_kept, allowed) << label << ": " << r.h << " " << r.k << " " << r.l;
+        if (!is_kept) continue;
+        ++next;
+        const auto c =
+            class_of.emplace(gemmi_orbit(ops, r.h, r.k, r.l).back(), int(class_of.size()));
+        if (c.second) first_member.push_back({r.h, r.k, r.l});
+        list.push_back({r.h, r.k, r.l, double(c.first->second), 1, 0.5});
+    }
+    ASSERT_EQ(next, kept.size()) << label;
+
+    const MergeResult m = merge_equivalents(list, symmetry.representative);
+    ASSERT_EQ(m.merged.size(), class_of.size()) << label;
+    EXPECT_EQ(m.rint, 0) << label;
+    std::set<int> classes;
+    for (const Reflection& r : m.merged) {
+        const int c = int(r.i);
+        classes.insert(c);
+        EXPECT_EQ((Triple{r.h, r.k, r.l}), first_member[c]) << label << ": class " << c;
+    }
+    EXPECT_EQ(classes.size(), class_of.size()) << label;
+}
+
+TEST(SymmetryOptions, EveryNumberWithItaKeepsAndMergesAsGemmi) {
+    for (int n = 1; n <= 230; ++n) {
+        const RunSymmetry s = run_symmetry("", true, n);
+        EXPECT_EQ(s.number, n);
+        EXPECT_EQ(s.laue_symbol, legacy_symmetry(n).laue_symbol) << n;
+        const gemmi::GroupOps ops = gemmi::get_spacegroup_reference_setting(n).operations();
+        expect_gemmi_filter_and_merge(s, ops, std::to_string(n));
+    }
+}
+
+TEST(SymmetryOptions, SettingsBySymbolKeepAndMergeAsGemmi) {
+    // Symbol, number, Laue class; the last is outside gemmi's table, and no two indices name
+    // the plane its mirror leaves in place.
+    const std::vector<std::string> cases = test::split(
+        "P b n m|62|mmm|P n m a|62|mmm|P 1 21/n 1|14|1 2/m 1|P 1 1 21/b|14|1 1 2/m|"
+        "C 1 2/c 1|15|1 2/m 1|I 1 2/a 1|15|1 2/m 1|R -3 :R|148|-3|R 3 2 :R|155|-3m|"
+        "P 2/m 1 1|10|2/m 1 1|R -3 m :R|166|-3m|-P 2ybc (x+x+y+y+y,x+y+y,z)|0|2/m",
+        '|');
+    for (size_t i = 0; i + 2 < cases.size(); i += 3) {
+        const char* symbol = cases[i].c_str();
+        for (bool ita : {false, true}) {  // --ita changes nothing with a symbol
+            const RunSymmetry s = run_symmetry(symbol, ita);
+            EXPECT_EQ(std::to_string(s.number), cases[i + 1]) << symbol;
+            EXPECT_EQ(s.laue_symbol, cases[i + 2]) << symbol;
+            for (const Condition& k : s.conditions) EXPECT_EQ(k.code, 0) << symbol;
+            const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_name(symbol);
+            expect_gemmi_filter_and_merge(
+                s, sg ? sg->operations() : gemmi::symops_from_hall(symbol), symbol);
+        }
+    }
+    // A number by --sg is its standard setting, shown with the class of that setting; with
+    // --ita it is the number given the legacy way.
+    EXPECT_EQ(run_symmetry("14", false).laue_symbol, "1 2/m 1");
+    EXPECT_EQ(run_symmetry("14", true).laue_symbol, "2/m");
+}
+
+TEST(SymmetryOptions, TheWarningComesExactlyForTheThirtyNumbers) {
+    const std::set<int> differ = {49,  53,  54,  56,  88,  103, 104, 105, 106, 112,
+                                  114, 116, 117, 118, 120, 124, 126, 128, 130, 131,
+                                  132, 133, 135, 137, 210, 212, 213, 214, 228, 230};
+    const std::set<int> remove_allowed = {49, 53, 54, 88, 116, 118, 132, 230};
+    for (int n = -1; n <= 232; ++n) {
+        EXPECT_EQ(difference_warning(english_catalogue, n).empty(), differ.count(n) == 0) << n;
+        EXPECT_EQ(legacy_difference(n).legacy_removes_allowed.empty(), !remove_allowed.count(n))
+            << n;
+    }
+    // With --sg or --ita the own lists are not used, and nothing is said.
+    test::FakeTerminal t;
+    const Session s{t.term(), english_catalogue};
+    SymmetryOptions ita;
+    ita.tables = true;
+    choose_symmetry(s, ita, 49);
+    choose_symmetry(s, {find_space_group("49"), true, false}, 49);
+    EXPECT_EQ(t.diag(), "");
+    choose_symmetry(s, {}, 49);
+    EXPECT_EQ(t.diag(), difference_warning(english_catalogue, 49));
 }
 
 }  // namespace

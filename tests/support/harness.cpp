@@ -1,9 +1,8 @@
 #include "harness.hpp"
 
-#include <fcntl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,10 +36,6 @@ std::string read_file(const std::string& path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
-}
-
-bool file_exists(const std::string& path) {
-    return std::filesystem::exists(path);
 }
 
 namespace {
@@ -79,36 +74,29 @@ std::string FakeTerminal::diag() {
     return contents(diag_);
 }
 
+namespace {
+std::string quoted(const std::string& word) {
+    std::string q = "'";
+    for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+}  // namespace
+
 RunResult run_tool(const std::string& binary, const std::string& folder,
                    const std::vector<std::string>& args, const std::string& answers,
                    const std::string& stdout_path) {
     TempDir io;
-    const std::string in = io / "stdin", out = io / "stdout", err = io / "stderr";
-    write_file(in, answers);
-    const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        const int fi = open(in.c_str(), O_RDONLY);
-        const std::string& to = stdout_path.empty() ? out : stdout_path;
-        const int fo = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fi < 0 || fo < 0 || fe < 0 || chdir(folder.c_str()) != 0) _exit(127);
-        dup2(fi, 0);
-        dup2(fo, 1);
-        dup2(fe, 2);
-        std::vector<char*> argv{const_cast<char*>(binary.c_str())};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        alarm(120);
-        execv(binary.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
+    write_file(io / "stdin", answers);
+    std::string command = "cd " + quoted(folder) + " && exec timeout 120 " + quoted(binary);
+    for (const std::string& a : args) command += " " + quoted(a);
+    command += " <" + quoted(io / "stdin") + " >" +
+               quoted(stdout_path.empty() ? io / "stdout" : stdout_path) + " 2>" +
+               quoted(io / "stderr");
+    const int status = std::system(command.c_str());
     RunResult r;
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = read_file(out);
-    r.err = read_file(err);
+    r.out = read_file(io / "stdout");
+    r.err = read_file(io / "stderr");
     return r;
 }
 
@@ -118,6 +106,15 @@ std::vector<std::string> lines_of(const std::string& text) {
     std::istringstream s(text);
     while (std::getline(s, line)) lines.push_back(line);
     return lines;
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
+    for (size_t at = 0, end; at <= text.size(); at = end + 1) {
+        end = std::min(text.find(separator, at), text.size());
+        pieces.push_back(text.substr(at, end - at));
+    }
+    return pieces;
 }
 
 }  // namespace ped::test

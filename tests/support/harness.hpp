@@ -28,7 +28,6 @@ class TempDir {
 
 void write_file(const std::string& path, const std::string& text);
 std::string read_file(const std::string& path);
-bool file_exists(const std::string& path);
 
 // A terminal whose answers come from a string and whose output streams are kept in memory.
 class FakeTerminal {
@@ -52,18 +51,21 @@ class FakeTerminal {
 };
 
 struct RunResult {
-    int status = -1;  // exit status, or -1 when the process did not exit normally
+    int status = -1;  // exit status (128 + the signal when one ended it)
     std::string out, err;
 };
 
 // Runs `binary` in `folder` with `args` (not counting the program) and `answers` as its
 // standard input; its standard output goes to `stdout_path` when one is given. A run that
-// takes more than two minutes is stopped (its status is then -1).
+// takes more than two minutes is stopped (its status is then 124).
 RunResult run_tool(const std::string& binary, const std::string& folder,
                    const std::vector<std::string>& args, const std::string& answers = "",
                    const std::string& stdout_path = "");
 
 // The lines of a text, without their line ends.
 std::vector<std::string> lines_of(const std::string& text);
+
+// The pieces of a text between separators, empty ones included (tables written as one text).
+std::vector<std::string> split(const std::string& text, char separator);
 
 }  // namespace ped::test
