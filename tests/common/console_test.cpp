@@ -1,6 +1,8 @@
 // What the user types: the console reader (answers typed ahead, the name-answer rule, refused
 // answers, the end of the input and the pause) and the command line.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
 #include "common/command_line.hpp"
 #include "common/text.hpp"
@@ -81,6 +83,29 @@ TEST(Console, Rules) {
         EXPECT_EQ(t.out(), c.out) << c.input;
         EXPECT_EQ(t.diag(), c.diag) << c.input;
     }
+}
+
+// At a terminal (a pseudo-terminal stands for the person) a fatal error shows the prompt and
+// waits for one line; the answers typed after it stay for the next question.
+TEST(Console, AtATerminalTheErrorWaitsForEnter) {
+    int person = -1, tty = -1;
+    ASSERT_EQ(openpty(&person, &tty, nullptr, nullptr, nullptr), 0);
+    const std::string typed = "go on\n7\n";
+    ASSERT_EQ(write(person, typed.data(), typed.size()), ssize_t(typed.size()));
+    std::FILE* in = fdopen(tty, "r");
+    std::FILE* out = std::tmpfile();
+    ASSERT_TRUE(in && out);
+    Console console(in);
+    const Terminal t{console, out, out, "prog", english};
+    error(t, "bad");
+    EXPECT_EQ(ask_int(t, "q\n"), 7);
+    std::rewind(out);
+    char text[200] = {};
+    EXPECT_EQ(std::string(text, std::fread(text, 1, sizeof text, out)),
+              "ERROR in prog \nbad\nPress Enter to continue . . .\nq\n");
+    std::fclose(out);
+    std::fclose(in);
+    close(person);
 }
 
 // The command line shared by the tools: options wherever they stand, "--name=value" and
