@@ -102,6 +102,15 @@ void write_statistics(const Session& s, const ReportOptions& o, const RunParams&
         rows[z].name = zones[z].name;
         rows[z].linear_factor = factors.linear[z];
         rows[z].g_factor = factors.g[z];
+        if (z < factors.uncertainty.size()) {
+            const ZoneUncertainty& u = factors.uncertainty[z];
+            rows[z].linear_sigma = u.linear.sigma;
+            rows[z].g_sigma = u.g.sigma;
+            rows[z].linear_ties = u.linear.reflections;
+            rows[z].linear_tie_zones = u.linear.zones;
+            rows[z].g_ties = u.g.reflections;
+            rows[z].g_tie_zones = u.g.zones;
+        }
     }
     StatsContext c;
     c.scaled = names.scaled;

@@ -57,6 +57,10 @@ struct ShellTable {
 struct ZoneRow {
     std::string name;
     double linear_factor = 1, g_factor = 1;
+    // Their standard uncertainties (kNone for zone 1 and where the solve gives none), and the
+    // reflections and zones that tie each factor to zone 1.
+    double linear_sigma = kNone, g_sigma = kNone;
+    int linear_ties = 0, linear_tie_zones = 0, g_ties = 0, g_tie_zones = 0;
     int records = 0;                   // the zone's observations
     double mean_i_over_sigma = kNone;  // mean of I/sigma over them (sigma above 0)
     // R of the zone against the merged values: over its observations of unique reflections

@@ -107,17 +107,20 @@ std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
         s += row_text(strprintf("%zu", k + 1), t.shells[k], cell);
     s += row_text("all", t.overall, cell);
 
-    s += "\nZones: records (observations in the scaled file), scale factors, mean I/sigma(I) of "
-         "the records, R of the zone against the merged values (over its records of unique "
-         "reflections observed at least twice), and the unique reflections it shares with each "
-         "zone (its own on the diagonal)\n\n";
-    s += " zone records   k_linear        k_g   I/sigI  R_zone";
+    s += "\nZones: records (observations in the scaled file), scale factors with their standard "
+         "uncertainties, the reflections and zones that tie the linear factor to zone 1, mean "
+         "I/sigma(I) of the records, R of the zone against the merged values (over its records "
+         "of unique reflections observed at least twice), and the unique reflections it shares "
+         "with each zone (its own on the diagonal)\n\n";
+    s += " zone records   k_linear  sig_k_lin        k_g    sig_k_g  tied   via   I/sigI  R_zone";
     for (size_t z = 0; z < zones.size(); ++z)
         s += strprintf("%6s", strprintf("z%zu", z + 1).c_str());
     s += "  name\n";
     for (size_t z = 0; z < zones.size(); ++z) {
         const ZoneRow& r = zones[z];
-        s += strprintf("%5zu%8d%11.6f%11.6f", z + 1, r.records, r.linear_factor, r.g_factor);
+        s += strprintf("%5zu%8d%11.6f", z + 1, r.records, r.linear_factor);
+        s += cell_text(r.linear_sigma, 11, 6) + strprintf("%11.6f", r.g_factor);
+        s += cell_text(r.g_sigma, 11, 6) + strprintf("%6d%6d", r.linear_ties, r.linear_tie_zones);
         s += cell_text(r.mean_i_over_sigma, 9, 2) + cell_text(r.r_zone, 8, 4);
         for (int n : r.shared) s += strprintf("%6d", n);
         s += "  " + r.name + "\n";
@@ -152,7 +155,11 @@ std::string stats_json(const ShellTable& t, const std::vector<ZoneRow>& zones,
         s += strprintf("\"zone\": %zu, \"name\": %s, \"records\": %d, ", z + 1,
                        json_string(r.name).c_str(), r.records);
         s += "\"linear_factor\": " + json_number(r.linear_factor) +
+             ", \"linear_factor_sigma\": " + json_number(r.linear_sigma) +
+             strprintf(", \"linear_ties\": [%d, %d]", r.linear_ties, r.linear_tie_zones) +
              ", \"g_factor\": " + json_number(r.g_factor) +
+             ", \"g_factor_sigma\": " + json_number(r.g_sigma) +
+             strprintf(", \"g_ties\": [%d, %d]", r.g_ties, r.g_tie_zones) +
              ", \"mean_i_over_sigma\": " + json_number(r.mean_i_over_sigma) +
              ", \"r_zone\": " + json_number(r.r_zone) + ", \"shared\": [";
         for (size_t j = 0; j < r.shared.size(); ++j)

@@ -221,6 +221,15 @@ TEST(ZoneScaling, ReflectionsAndZonesTyingAZoneToZoneOne) {
         EXPECT_EQ(u[z].zones, through[z]) << z;
         EXPECT_EQ(std::isnan(u[z].sigma), z == 0 || z == 4) << z;
     }
+    // A solve that left a tied zone at 1 gives no uncertainty at all.
+    std::vector<const IndexedReflections*> pointers;
+    for (const IndexedReflections& z : zones) pointers.push_back(&z);
+    const PairTable t = pair_table(zones, PairKind::intensities, 0);
+    FactorSolution f = solve_factors(t, kPivot);
+    f.kept_one = {3};
+    for (const FactorUncertainty& v :
+         factor_uncertainties(pointers, PairKind::intensities, 0, t, f))
+        EXPECT_TRUE(std::isnan(v.sigma));
 }
 
 // ---------------------------------------------------------------- least squares
