@@ -89,7 +89,11 @@ std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell) {
 
 std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
                                         const PrepareOptions& p, bool cell) {
-    if (!o.cif && !(o.shelx && cell)) return std::nullopt;
+    if (!o.composition.empty() && !(o.shelx && cell)) say(s.term, s.msg.composition_without_ins);
+    if (!o.cif && !(o.shelx && cell)) {
+        if (o.kv) say(s.term, s.msg.kv_without_file, *o.kv);
+        return std::nullopt;
+    }
     std::optional<double> kv = o.kv;
     if (p.lorentz && std::isfinite(p.voltage) && p.voltage > 0) {
         if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, *kv, p.voltage);

@@ -42,6 +42,7 @@ std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell);
 // The electron wavelength (angstrom) the CIF and the .ins need, from the voltage of the Lorentz
 // correction or else --kv; none when no file needs it. Called once the run's parameters are
 // known and before any zone is prepared: a file that needs it without a voltage is fatal.
+// --kv and --composition given without a file that uses them are said to be unused.
 std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
                                         const PrepareOptions& p, bool cell);
 

@@ -143,7 +143,9 @@ struct Messages {
     // Exported data for structure solution (--shelx, --cif, --kv, --composition).
     const char* composition_bad;  // %s value, %s the word that does not read
     const char* no_voltage;
-    const char* kv_not_used;     // %.2f --kv, %.2f the voltage of the Lorentz correction
+    const char* kv_not_used;      // %.2f --kv, %.2f the voltage of the Lorentz correction
+    const char* kv_without_file;  // %.2f --kv
+    const char* composition_without_ins;
     const char* shelx_divided;   // %s file, %s file, %s power of ten
     const char* shelx_left_out;  // %s file, %d records, %d %d %d the first
     const char* no_ins_cell;     // %s file

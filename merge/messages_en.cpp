@@ -231,6 +231,12 @@ const Messages english_catalogue = {
     "voltage with --kv=VOLTAGE (kV), or with the Lorentz correction",
     /* kv_not_used */
     "warning: --kv=%.2f is not used: the files take the %.2f kV of the Lorentz correction\n",
+    /* kv_without_file */
+    "warning: --kv=%.2f is not used: only the CIF (--cif) and the SHELX .ins file (--shelx "
+    "with a cell) need a voltage\n",
+    /* composition_without_ins */
+    "warning: --composition is not used: it goes into the SHELX .ins file only (--shelx with "
+    "a cell)\n",
     /* shelx_divided */
     "note: the intensities and sigmas of %s and %s are divided by %s to fit the F8.2 columns "
     "of SHELX\n",

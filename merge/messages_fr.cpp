@@ -251,6 +251,12 @@ const Messages french_catalogue = {
     /* kv_not_used */
     "attention : --kv=%.2f n'est pas utilise : les fichiers prennent les %.2f kV de la "
     "correction de Lorentz\n",
+    /* kv_without_file */
+    "attention : --kv=%.2f n'est pas utilise : seuls le CIF (--cif) et le fichier .ins de "
+    "SHELX (--shelx avec une maille) demandent une tension\n",
+    /* composition_without_ins */
+    "attention : --composition n'est pas utilise : elle ne va que dans le fichier .ins de "
+    "SHELX (--shelx avec une maille)\n",
     /* shelx_divided */
     "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
     "les colonnes F8.2 de SHELX\n",

@@ -302,19 +302,23 @@ TEST(Composition, ElementsWithTheirNumbers) {
 
 TEST(ExportVoltage, LorentzVoltageFirstThenKvAndFatalWithoutEither) {
     // The voltage of the Lorentz correction and --kv (0: none) give the kV used; 0: fatal,
-    // -1: no file needs a wavelength.
+    // -1: no file needs a wavelength. `unused`: --kv (and --composition) are said to be unused.
     const struct {
         bool cif, shelx, cell;
         double lorentz, kv, want;
-    } cases[] = {{true, false, false, 200, 0, 200}, {true, false, false, 200, 300, 200},
-                 {false, true, true, 0, 300, 300},  {false, true, false, 0, 0, -1},
-                 {true, false, false, 0, 0, 0},     {false, true, true, 0, 0, 0}};
+        bool unused;
+    } cases[] = {
+        {true, false, false, 200, 0, 200, false}, {true, false, false, 200, 300, 200, true},
+        {false, true, true, 0, 300, 300, false},  {false, true, false, 0, 0, -1, false},
+        {true, false, false, 0, 0, 0, false},     {false, true, true, 0, 0, 0, false},
+        {false, true, false, 0, 300, -1, true},   {false, false, false, 200, 300, -1, true}};
     for (const auto& c : cases) {
         test::FakeTerminal t;
         ExportOptions o;
         o.cif = c.cif;
         o.shelx = c.shelx;
         if (c.kv) o.kv = c.kv;
+        o.composition = {{"O", 2}};
         PrepareOptions p;
         p.lorentz = c.lorentz > 0;
         p.voltage = c.lorentz;
@@ -326,8 +330,10 @@ TEST(ExportVoltage, LorentzVoltageFirstThenKvAndFatalWithoutEither) {
             got = 0;
         }
         EXPECT_EQ(got, c.want > 0 ? electron_wavelength(c.want) : c.want) << c.lorentz << c.kv;
-        EXPECT_EQ(t.diag().find("--kv=300.00 is not used") != std::string::npos,
-                  c.lorentz && c.kv && c.lorentz != c.kv);
+        EXPECT_EQ(t.diag().find("--kv=300.00 is not used") != std::string::npos, c.unused)
+            << c.lorentz << c.kv;
+        EXPECT_EQ(t.diag().find("--composition is not used") != std::string::npos,
+                  !(c.shelx && c.cell));
     }
 }
 
