@@ -97,7 +97,7 @@ TEST(Console, AtATerminalTheErrorWaitsForEnter) {
     ASSERT_TRUE(in && out);
     Console console(in);
     const Terminal t{console, out, out, "prog", english};
-    error(t, "bad");
+    EXPECT_EQ(error(t, "bad"), -1);  // the status the legacy callers return
     EXPECT_EQ(ask_int(t, "q\n"), 7);
     std::rewind(out);
     char text[200] = {};
