@@ -89,7 +89,8 @@ std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell) {
 
 std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
                                         const PrepareOptions& p, bool cell) {
-    if (!o.composition.empty() && !(o.shelx && cell)) say(s.term, s.msg.composition_without_ins);
+    if (!o.composition.empty() && !(o.shelx && cell))
+        say(s.term, "%s", s.msg.composition_without_ins);
     if (!o.cif && !(o.shelx && cell)) {
         if (o.kv) say(s.term, s.msg.kv_without_file, *o.kv);
         return std::nullopt;
