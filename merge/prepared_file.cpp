@@ -44,17 +44,16 @@ void IndexedReflections::build_index(const MatchKey& key, KeyNumbers* numbers) {
         group_of_[positions_[i]] = static_cast<unsigned>(groups_.size() - 1);
         largest = std::max(largest, n);
     }
-    group_by_number_.assign(groups_.empty() ? 0 : largest + 1, -1);
-    for (size_t g = 0; g < groups_.size(); ++g)
-        group_by_number_[groups_[g].number] = static_cast<int>(g);
+    run_by_number_.assign(groups_.empty() ? 0 : largest + 1, Run{});
+    for (const Group& g : groups_) run_by_number_[g.number] = {g.first, g.count};
+    number_of_ = std::move(number);
 }
 
 std::pair<const unsigned*, const unsigned*> IndexedReflections::run_of(long number) const {
-    if (number < 0 || static_cast<size_t>(number) >= group_by_number_.size() ||
-        group_by_number_[static_cast<size_t>(number)] < 0)
+    if (number < 0 || static_cast<size_t>(number) >= run_by_number_.size())
         return {nullptr, nullptr};
-    const Group& g = groups_[static_cast<size_t>(group_by_number_[static_cast<size_t>(number)])];
-    return {positions_.data() + g.first, positions_.data() + g.first + g.count};
+    const Run run = run_by_number_[static_cast<size_t>(number)];
+    return {positions_.data() + run.first, positions_.data() + run.first + run.count};
 }
 
 std::pair<const unsigned*, const unsigned*> IndexedReflections::find(const Triple& key) const {
@@ -63,8 +62,8 @@ std::pair<const unsigned*, const unsigned*> IndexedReflections::find(const Tripl
 
 std::pair<const unsigned*, const unsigned*> IndexedReflections::find_key_of(
     const IndexedReflections& other, size_t r) const {
-    const Group& g = other.groups_[other.group_of_[r]];
-    return numbers_ == other.numbers_ ? run_of(g.number) : find(g.key);
+    return numbers_ == other.numbers_ ? run_of(other.number_of_[r])
+                                      : find(other.groups_[other.group_of_[r]].key);
 }
 
 const IndexedReflections* PreparedFiles::get(const std::string& path, int& reason) {

@@ -66,10 +66,14 @@ class IndexedReflections {
     bool keyed_ = false;
     std::shared_ptr<KeyNumbers> own_;  // the numbers, when the file has its own
     const KeyNumbers* numbers_ = nullptr;
-    std::vector<unsigned> positions_;   // grouped by key, file order within a group
-    std::vector<Group> groups_;         // by key number
-    std::vector<unsigned> group_of_;    // by record
-    std::vector<int> group_by_number_;  // by key number, -1 for a key the file lacks
+    std::vector<unsigned> positions_;  // grouped by key, file order within a group
+    std::vector<Group> groups_;        // by key number
+    std::vector<unsigned> group_of_;   // by record
+    std::vector<unsigned> number_of_;  // by record: its key's number
+    struct Run {
+        unsigned first = 0, count = 0;  // a run of `positions`; count 0: a key the file lacks
+    };
+    std::vector<Run> run_by_number_;  // by key number
     std::pair<const unsigned*, const unsigned*> run_of(long number) const;
 };
 
