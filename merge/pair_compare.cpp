@@ -1,6 +1,5 @@
 #include "merge/pair_compare.hpp"
 
-#include <algorithm>
 #include <cmath>
 
 #include "common/format.hpp"
@@ -12,7 +11,6 @@ std::vector<Retained> common_reflections(const IndexedReflections& first,
                                          const IndexedReflections& second, PairKind kind,
                                          double sigma) {
     std::vector<Retained> kept;
-    kept.reserve(std::min(first.records.size(), second.records.size()));
     for (size_t r = 0; r < first.records.size(); ++r) {
         if (first.keyed() && !first.first_of_key(r)) continue;
         const Reflection& a = first.records[r];
