@@ -1,5 +1,6 @@
 #include "common/terminal.hpp"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstring>
 
@@ -32,6 +33,14 @@ void close_or_fail(const Terminal& t, OutFile& file, const char* message) {
     if (file.close()) return;
     say(t, t.lang.incomplete, file.path().c_str());
     fail(t, message);
+}
+
+void write_file_or_fail(const Terminal& t, const std::string& path, const std::string& text,
+                        const char* cannot_open) {
+    OutFile file;
+    if (!file.open(path)) fail_file(t, path, errno, cannot_open);
+    file.write(text);
+    close_or_fail(t, file, t.lang.cannot_write);
 }
 
 int finish(const Terminal& t, int status) {

@@ -40,6 +40,11 @@ int file_error(const Terminal& t, const std::string& path, int reason, const cha
 // with `message`.
 void close_or_fail(const Terminal& t, OutFile& file, const char* message);
 
+// Writes a whole file: one that cannot be created fails with `cannot_open` (and the system's
+// reason), one that cannot be written completely as `close_or_fail` does.
+void write_file_or_fail(const Terminal& t, const std::string& path, const std::string& text,
+                        const char* cannot_open);
+
 // The exit status of a run that ended with `status` (0 or 255): a normal end whose dialogue
 // could not be written completely (standard output on a full disk, say) is a failure too.
 int finish(const Terminal& t, int status);

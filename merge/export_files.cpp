@@ -1,8 +1,5 @@
 #include "merge/export_files.hpp"
 
-#include <cerrno>
-
-#include "common/outfile.hpp"
 #include "common/text.hpp"
 #include "merge/cif_file.hpp"
 #include "merge/shelx_files.hpp"
@@ -11,18 +8,11 @@ namespace ped::merge {
 
 namespace {
 
-void write_file(const Session& s, const std::string& path, const std::string& text) {
-    OutFile file;
-    if (!file.open(path)) fail_file(s.term, path, errno, kCannotOpen);
-    file.write(text);
-    close_or_fail(s.term, file, s.term.lang.cannot_write);
-}
-
 // One SHELX reflection file; the records without a place in its columns are said.
 void write_hklf4(const Session& s, const std::string& path, const std::vector<Reflection>& records,
                  const std::vector<int>* batches, int exponent) {
     std::vector<Reflection> left_out;
-    write_file(s, path, hklf4(records, batches, exponent, left_out));
+    write_file_or_fail(s.term, path, hklf4(records, batches, exponent, left_out), kCannotOpen);
     if (!left_out.empty())
         say(s.term, s.msg.shelx_left_out, path.c_str(), static_cast<int>(left_out.size()),
             left_out[0].h, left_out[0].k, left_out[0].l);
@@ -73,7 +63,7 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
             c.composition = o.composition;
             c.zones = names;
             c.exponent = exponent;
-            write_file(s, ins, shelx_ins(c));
+            write_file_or_fail(s.term, ins, shelx_ins(c), kCannotOpen);
         }
     }
     if (o.cif) {
@@ -88,7 +78,8 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
                 "The SHELX files of this run hold these intensities and sigmas "
                 "divided by " +
                 power_of_ten(exponent) + ".");
-        write_file(s, p.output + kCif, hkl_cif(h, *run.observations, *run.zone_of, merged));
+        write_file_or_fail(s.term, p.output + kCif,
+                           hkl_cif(h, *run.observations, *run.zone_of, merged), kCannotOpen);
     }
 }
 

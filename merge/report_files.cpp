@@ -1,8 +1,5 @@
 #include "merge/report_files.hpp"
 
-#include <cerrno>
-
-#include "common/outfile.hpp"
 #include "common/text.hpp"
 #include "merge/absences.hpp"
 #include "merge/statistics_files.hpp"
@@ -22,13 +19,6 @@ const char* cell_why(const Messages& msg, CellProblem problem) {
         default:
             return msg.cell_not_six;
     }
-}
-
-void write_file(const Session& s, const std::string& path, const std::string& text) {
-    OutFile file;
-    if (!file.open(path)) fail_file(s.term, path, errno, kCannotOpen);
-    file.write(text);
-    close_or_fail(s.term, file, s.term.lang.cannot_write);
 }
 
 }  // namespace
@@ -121,8 +111,8 @@ void write_statistics(const Session& s, const ReportOptions& o, const RunParams&
     c.gmax = p.prep.gmax;
     c.cell = o.cell ? &*o.cell : nullptr;
     c.shells_wanted = o.shells;
-    write_file(s, text_name, stats_text(table, rows, c));
-    write_file(s, json_name, stats_json(table, rows, c));
+    write_file_or_fail(s.term, text_name, stats_text(table, rows, c), kCannotOpen);
+    write_file_or_fail(s.term, json_name, stats_json(table, rows, c), kCannotOpen);
 }
 
 void write_absences(const Session& s, const RunParams& p, const RunSymmetry& symmetry,
@@ -130,7 +120,8 @@ void write_absences(const Session& s, const RunParams& p, const RunSymmetry& sym
     std::vector<ZoneAbsences> report;
     for (size_t z = 0; z < zones.size(); ++z)
         report.push_back({zones[z].name, prepared[z].read, prepared[z].removed});
-    write_file(s, p.output + kAbsences, absences_text(symmetry, report, p.prep.poisson_error));
+    write_file_or_fail(s.term, p.output + kAbsences,
+                       absences_text(symmetry, report, p.prep.poisson_error), kCannotOpen);
 }
 
 }  // namespace ped::merge

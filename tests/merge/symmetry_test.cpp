@@ -46,8 +46,8 @@ TEST(SpaceGroupSymbol, NumbersHermannMauguinAndHallSymbols) {
         "Pbnm|P b n m|62|P b n m|P b n m|62|pnma|P n m a|62|P 21/n|P 1 21/n 1|14|"
         "P2_1/c|P 1 21/c 1|14|P2(1)/c|P 1 21/c 1|14|P 1 1 21/b|P 1 1 21/b|14|C2/c|C 1 2/c 1|15|"
         "P 2|P 1 2 1|3|P6_3/mmc|P 63/m m c|194|R -3 :R|R -3:R|148|R-3c|R -3 c:H|167|H 3|R 3:H|146|"
-        "Pnnn:2|P n n n:2|48|Fd3m|F d -3 m:1|227|Ia3d|I a -3 d|230|I43d|I -4 3 d|220|I 4 3 d|I -4 "
-        "3 d|220|"
+        "Pnnn:2|P n n n:2|48|Fd3m|F d -3 m:1|227|Ia3d|I a -3 d|230|I43d|I -4 3 d|220|"
+        "I 4 3 d|I -4 3 d|220|"
         "Cmce|C m c a|64|-P 2ybc|P 1 21/c 1|14|-P 2ac 2n|P n m a|62|"
         "P 61 2 (0 0 5)|P 61 2 2|178|P 2yb (x,y,-x+z)|P 1 21 1|4|P 2yb (x+y,y,z)|P 2yb (x+y,y,z)|0|"
         "Hall: P 2|P 1 1 2|3|Hall:C 2|C 1 1 2|3|Hall: P 2 2 2x|P 2 2 2|16",
