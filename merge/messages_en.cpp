@@ -245,6 +245,9 @@ const Messages english_catalogue = {
     "end the data, or an index outside -999 to 9999; the first: %d %d %d)\n",
     /* no_ins_cell */ "note: %s is not written: it needs the cell (--cell or --cell-file)\n",
     /* no_ins_group */ "note: %s is not written: %d is not a space-group number (1 to 230)\n",
+    /* prepared_too_wide */
+    "%s: reflection %d %d %d once prepared (I %.2f, sigI %.2f, g %.8f) is too large for the "
+    "columns of %s, record skipped\n",
 };
 
 }  // namespace ped::merge

@@ -267,6 +267,9 @@ const Messages french_catalogue = {
     "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
     /* no_ins_group */
     "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    /* prepared_too_wide */
+    "%s : la reflexion %d %d %d une fois preparee (I %.2f, sigI %.2f, g %.8f) est trop grande "
+    "pour les colonnes de %s, enregistrement ignore\n",
 };
 
 }  // namespace ped::merge

@@ -92,7 +92,8 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.shelx_divided,
                                         m.shelx_left_out,
                                         m.no_ins_cell,
-                                        m.no_ins_group};
+                                        m.no_ins_group,
+                                        m.prepared_too_wide};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {
