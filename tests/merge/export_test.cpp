@@ -322,6 +322,21 @@ TEST(ShelxIns, LongCardsGoOnOnContinuationLinesAndLoseNothing) {
     EXPECT_EQ(too_long, strprintf("%.4f", 1e80));
 }
 
+TEST(Cif, NoLineBeyond2048Characters) {
+    CifHeader h;
+    h.block = cif_block_name(std::string(3000, 'b'));
+    const UnitCell cell{1e300, 1e300, 1e300, 90, 90, 90};
+    h.cell = &cell;
+    h.zones = {std::string(1000, 'a') + std::string(3000, 'z') + "end"};
+    const std::vector<Reflection> huge = {{-999, -999, -999, -1.7e308, 1.7e308, 0}};
+    const std::string cif = hkl_cif(h, huge, {0}, huge);
+    for (const std::string& line : test::lines_of(cif)) EXPECT_LE(line.size(), 2048u);
+    EXPECT_NE(cif.find("#   1: aaaa"), std::string::npos);
+    EXPECT_NE(cif.find("zzz...zzz"), std::string::npos);
+    EXPECT_NE(cif.find("zzzend\n"), std::string::npos);
+    EXPECT_EQ(gemmi::cif::read_string(cif).sole_block().find_values("_refln_index_h").length(), 1);
+}
+
 TEST(Composition, VolumePerAtomAndTheMultiplesThatFillTheCell) {
     // 223.6 cubic angstrom (5.44 x 7.64 x 5.38): CaTiO3 leaves 44.7 per atom, Z = 2 to 7 give 6
     // to 40; Ca4 Ti4 O12 11.2; 40 formula units 1.1, and no whole multiple helps.
