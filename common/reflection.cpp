@@ -1,9 +1,28 @@
 #include "common/reflection.hpp"
 
+#include "common/format.hpp"
 #include "common/records.hpp"
 #include "common/text.hpp"
 
 namespace ped {
+
+namespace {
+
+// Whether "%<width>.<decimals>f" of v leaves a blank before it or begins with '-'. Below
+// `safe` the text is narrower than its width whatever the rounding.
+bool set_off(double v, int width, int decimals, double safe) {
+    if (std::fabs(v) < safe) return true;
+    std::string text;
+    put_fixed(text, v, 0, decimals);
+    return static_cast<int>(text.size()) < width || text[0] == '-';
+}
+
+}  // namespace
+
+bool keeps_separators(const Reflection& r) {
+    return r.k < 1000 && r.l < 1000 && set_off(r.i, 15, 2, 1e10) && set_off(r.sig, 15, 2, 1e10) &&
+           set_off(r.g, 15, 8, 1e4);
+}
 
 bool parse_reflection(const std::string& line, Reflection& r) {
     int hkl[3];

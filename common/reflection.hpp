@@ -24,6 +24,12 @@ inline bool is_finite(const Reflection& r) {
     return std::isfinite(r.i) && std::isfinite(r.sig) && std::isfinite(r.g);
 }
 
+// True when every field of the record after h, written in kReflectionLayout, keeps a blank
+// before it or begins with its minus sign, so that the line reads back as it was written. A
+// positive value whose text takes its whole width (k or l of 1000 and more, I or sigI that
+// round to 10^11 and more, g that rounds to 10^5 and more) would run into its neighbour.
+bool keeps_separators(const Reflection& r);
+
 // Parses a record: three integers and three finite reals, read one after another as the
 // fixed-width layout allows (a value wider than its field touches its neighbour, as in
 // "  12-103"). Words after the sixth value are ignored. False when the line is no record.

@@ -30,6 +30,12 @@ std::vector<std::string> split_ws(const std::string& line) {
     return words;
 }
 
+std::string shortened_middle(const std::string& text, size_t max) {
+    if (text.size() <= max) return text;
+    const size_t head = (max - 3) / 2, tail = max - 3 - head;
+    return text.substr(0, head) + "..." + text.substr(text.size() - tail);
+}
+
 bool is_blank(const std::string& line) {
     for (char c : line)
         if (!is_space(static_cast<unsigned char>(c))) return false;

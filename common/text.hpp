@@ -21,6 +21,10 @@ inline bool is_space(int c) {
 // The white-space-separated words of a line.
 std::vector<std::string> split_ws(const std::string& line);
 
+// The text itself when it has at most `max` bytes; otherwise its beginning and its end joined
+// by "...", `max` bytes in all (`max` at least 5).
+std::string shortened_middle(const std::string& text, size_t max);
+
 // True when the line holds nothing but white space.
 bool is_blank(const std::string& line);
 

@@ -19,9 +19,12 @@ bool starts_with_word(const std::string& text, const char* word) {
     return true;
 }
 
-// A comment line; CIF 1.1 is ASCII, so other bytes become '?'.
+constexpr size_t kCifLine = 2048;  // CIF 1.1's longest line
+
+// A comment line; CIF 1.1 is ASCII, so other bytes become '?'. A text too long for one line
+// (a zone's path) keeps its beginning and its end.
 std::string comment(const std::string& text) {
-    std::string s = "# " + text;
+    std::string s = "# " + shortened_middle(text, kCifLine - 2);
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) c = '?';
     return s + "\n";

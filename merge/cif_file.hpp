@@ -22,7 +22,9 @@ struct CifHeader {
 };
 
 // The block: `observations` with the zone (from 0) of each in `zone_of`, `merged` in order;
-// intensities and sigmas with 2 decimals as the tool's own files give them.
+// intensities and sigmas with 2 decimals as the tool's own files give them. No line exceeds
+// CIF's 2048 characters: a zone name longer than a comment line holds is shortened in its
+// middle ("..."); the block name, symbols and numbers are shorter by their making.
 std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observations,
                     const std::vector<int>& zone_of, const std::vector<Reflection>& merged);
 

@@ -1,6 +1,7 @@
 #include "merge/export_files.hpp"
 
 #include "common/text.hpp"
+#include "merge/cell_content.hpp"
 #include "merge/cif_file.hpp"
 #include "merge/shelx_files.hpp"
 
@@ -63,7 +64,14 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
             c.composition = o.composition;
             c.zones = names;
             c.exponent = exponent;
-            write_file_or_fail(s.term, ins, shelx_ins(c), kCannotOpen);
+            std::string too_long;
+            const std::string text = shelx_ins(c, too_long);
+            if (!too_long.empty()) {
+                say(s.term, s.msg.ins_word_too_long, ins.c_str(), too_long.c_str());
+            } else {
+                write_file_or_fail(s.term, ins, text, kCannotOpen);
+                if (!o.composition.empty()) warn_cell_content(s, *run.cell, o.composition, ins);
+            }
         }
     }
     if (o.cif) {

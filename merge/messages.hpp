@@ -150,6 +150,11 @@ struct Messages {
     const char* shelx_left_out;  // %s file, %d records, %d %d %d the first
     const char* no_ins_cell;     // %s file
     const char* no_ins_group;    // %s file, %d space-group number
+    // %s zone file, %d %d %d the reflection, %.2f I, %.2f sigI, %.8f g, %s prepared file
+    const char* prepared_too_wide;
+    const char* ins_word_too_long;   // %s file, %s the word
+    const char* composition_sparse;  // %.1f cubic angstrom per atom, %.0f %.0f Z, %s file
+    const char* composition_dense;   // %.1f cubic angstrom per atom, %s file
 };
 
 extern const Messages english_catalogue;  // TAV3eng

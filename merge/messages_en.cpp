@@ -245,6 +245,18 @@ const Messages english_catalogue = {
     "end the data, or an index outside -999 to 9999; the first: %d %d %d)\n",
     /* no_ins_cell */ "note: %s is not written: it needs the cell (--cell or --cell-file)\n",
     /* no_ins_group */ "note: %s is not written: %d is not a space-group number (1 to 230)\n",
+    /* prepared_too_wide */
+    "%s: reflection %d %d %d once prepared (I %.2f, sigI %.2f, g %.8f) is too large for the "
+    "columns of %s, record skipped\n",
+    /* ins_word_too_long */
+    "note: %s is not written: \"%s\" is too long for a SHELX line of 80 characters\n",
+    /* composition_sparse */
+    "warning: --composition puts %.1f cubic angstrom per atom in the cell, where solids have 6 "
+    "to 40: Z = %.0f to %.0f times the composition would put 6 to 40 (UNIT in %s stays as "
+    "given)\n",
+    /* composition_dense */
+    "warning: --composition puts %.1f cubic angstrom per atom in the cell, where solids have 6 "
+    "to 40: the composition holds more atoms than the cell can (UNIT in %s stays as given)\n",
 };
 
 }  // namespace ped::merge

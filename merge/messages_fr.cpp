@@ -267,6 +267,20 @@ const Messages french_catalogue = {
     "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
     /* no_ins_group */
     "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    /* prepared_too_wide */
+    "%s : la reflexion %d %d %d une fois preparee (I %.2f, sigI %.2f, g %.8f) est trop grande "
+    "pour les colonnes de %s, enregistrement ignore\n",
+    /* ins_word_too_long */
+    "remarque : %s n'est pas ecrit : \"%s\" est trop long pour une ligne de SHELX de 80 "
+    "caracteres\n",
+    /* composition_sparse */
+    "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
+    "solides en ont 6 a 40 : Z = %.0f a %.0f fois la composition en donnerait 6 a 40 (UNIT "
+    "dans %s reste tel quel)\n",
+    /* composition_dense */
+    "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
+    "solides en ont 6 a 40 : la composition compte plus d'atomes que la maille ne peut en "
+    "contenir (UNIT dans %s reste tel quel)\n",
 };
 
 }  // namespace ped::merge

@@ -139,6 +139,19 @@ void count(ZoneCounts& c, Fate f, int records) {
     }
 }
 
+// A line to write: kept, or skipped when its values would run into their neighbours in the
+// prepared layout (the Lorentz factor, or a wrong calibration, can enlarge them past their
+// columns): written, such a line would not read back.
+void write_or_skip(PreparedZone& out, const Reflection& r, int records) {
+    if (keeps_separators(r)) {
+        count(out.counts, Fate::kept, records);
+        out.records.push_back(r);
+    } else {
+        out.counts.skipped += records;
+        out.unfit.push_back(r);
+    }
+}
+
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
@@ -176,8 +189,10 @@ PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions&
         for (const Work& x : w) {
             const Reflection r{x.r.h, x.r.k, x.r.l, x.r.v[kI], x.sigma, x.r.v[kG]};
             const Fate f = fate(o, r, dropped_as_read(x), o.lorentz && !(x.factor > 0));
-            count(out.counts, f, 1);
-            if (f == Fate::kept) out.records.push_back(r);
+            if (f == Fate::kept)
+                write_or_skip(out, r, 1);
+            else
+                count(out.counts, f, 1);
         }
         return out;
     }
@@ -194,8 +209,10 @@ PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions&
         }
         if (first.r.v[kG] > 0 && std::isfinite(m.r.g)) ratios.push_back(m.r.g / first.r.v[kG]);
         const Fate f = fate(o, m.r, false, false);
-        count(out.counts, f, m.count + 1);
-        if (f == Fate::kept) out.records.push_back(m.r);
+        if (f == Fate::kept)
+            write_or_skip(out, m.r, m.count + 1);
+        else
+            count(out.counts, f, m.count + 1);
     }
     out.pairs = static_cast<int>(ratios.size());
     if (!ratios.empty()) out.calibration_ratio = median(ratios);
@@ -237,11 +254,14 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
     PreparedZone p = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
     for (const Reflection& r : p.records) out.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
     close_or_fail(s.term, out, s.term.lang.cannot_write);
+    for (const Reflection& r : p.unfit)
+        say(s.term, s.msg.prepared_too_wide, zone.c_str(), r.h, r.k, r.l, r.i, r.sig, r.g,
+            prepared.c_str());
 
     const ZoneCounts filter = z.counts;
     z.counts = p.counts;
     z.counts.read = filter.read;
-    z.counts.skipped = filter.skipped;
+    z.counts.skipped = filter.skipped + p.counts.skipped;
     z.counts.forbidden = filter.forbidden;
     z.prepared = z.read;
     z.calibration_ratio = p.calibration_ratio;

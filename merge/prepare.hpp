@@ -55,7 +55,10 @@ struct ZoneCounts {
 
 struct PreparedZone {
     std::vector<Reflection> records;  // to write, in order
-    ZoneCounts counts;                // from non_positive on
+    ZoneCounts counts;                // skipped (the lines of `unfit`), and from non_positive on
+    // Lines that would have been written but whose values, once corrected, do not keep a blank
+    // before them in the prepared layout (keeps_separators): their records count as skipped.
+    std::vector<Reflection> unfit;
     // Friedel merge: the median over the groups of mates of calibrated g / the file's g of the
     // group's first record (records with a file g above 0); none without such a group.
     std::optional<double> calibration_ratio;

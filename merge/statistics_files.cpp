@@ -1,6 +1,9 @@
 #include "merge/statistics_files.hpp"
 
+#include <unicode/utf8.h>
+
 #include <cmath>
+#include <cstdint>
 
 #include "common/text.hpp"
 
@@ -65,14 +68,23 @@ std::string row_json(const ShellRow& r, bool cell) {
 }  // namespace
 
 std::string json_string(const std::string& text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::size_t n = text.size();
     std::string s = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\')
-            s += std::string("\\") + static_cast<char>(c);
-        else if (c < 0x20 || c >= 0x7f)
-            s += strprintf("\\u%04x", c);
-        else
+    std::size_t i = 0;
+    while (i < n) {
+        const std::size_t start = i;
+        UChar32 c;
+        U8_NEXT(bytes, i, n, c);  // c < 0: an ill-formed sequence, bytes start to i
+        if (c == '"' || c == '\\') {
+            s += '\\';
             s += static_cast<char>(c);
+        } else if (c >= 0x20 && c != 0x7f) {
+            s.append(text, start, i - start);
+        } else {
+            // A control character, or each byte of an ill-formed sequence as its Latin-1 letter.
+            for (std::size_t b = start; b < i; ++b) s += strprintf("\\u%04x", bytes[b]);
+        }
     }
     return s + "\"";
 }

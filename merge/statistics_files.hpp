@@ -25,8 +25,9 @@ std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
 std::string stats_json(const ShellTable& t, const std::vector<ZoneRow>& zones,
                        const StatsContext& c);
 
-// A JSON string literal: quotes, backslashes and control characters escaped, bytes above 127
-// taken as Latin-1 letters.
+// A JSON string literal: quotes, backslashes, control characters and DEL escaped; UTF-8 text
+// as it is; each byte of a sequence that is not UTF-8 (a Latin-1 name, say) escaped as the
+// Latin-1 letter it stands for, so that the file stays valid JSON.
 std::string json_string(const std::string& text);
 
 }  // namespace ped::merge

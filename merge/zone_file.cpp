@@ -5,6 +5,7 @@
 
 #include "common/format.hpp"
 #include "common/records.hpp"
+#include "common/reflection.hpp"
 #include "common/text.hpp"
 
 namespace ped::merge {
@@ -65,6 +66,9 @@ bool fits_zone_layout(const ZoneRecord& r) {
         if (static_cast<int>(strprintf("%.*f", kDecimals[i], r.v[i]).size()) > kWidth[i])
             return false;
     }
+    // What the prepared file carries on: h k l, I, the error of either column, g.
+    for (Column error : {kPoisson, kSigBg})
+        if (!keeps_separators({r.h, r.k, r.l, r.v[kI], r.v[error], r.v[kG]})) return false;
     return true;
 }
 

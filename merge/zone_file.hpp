@@ -39,8 +39,10 @@ double round_as_printed(double value, int decimals);
 bool parse_zone_record(const std::string& line, ZoneRecord& r);
 
 // True when every value keeps to its column in the zone layout (indices from -999 to 9999,
-// reals no wider than their columns): a wider value would run into its neighbour in the
-// files that carry the record on.
+// reals no wider than their columns) and the values the prepared file carries on (k, l, I,
+// both errors, g) keep a blank before them there (or begin with their minus sign): a wider
+// value would run into its neighbour in the files that carry the record on, and the prepared
+// file's line would not read back.
 bool fits_zone_layout(const ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/format.hpp"
 #include "fuzz_input.hpp"
 #include "merge/conditions.hpp"
 #include "merge/extinction.hpp"
@@ -40,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Reflection& r : p.records) {
         fuzz::require(is_finite(r));
         fuzz::require(r.i > 0);
+        // Its line of the prepared file reads back as this record.
+        std::string line;
+        append_reflection(line, r.h, r.k, r.l, r.i, r.sig, r.g);
+        Reflection back;
+        fuzz::require(parse_reflection(line, back) && back.h == r.h && back.k == r.k &&
+                      back.l == r.l);
     }
     // Every record is kept, merged into a kept line or dropped for one reason.
     fuzz::require(p.counts.sum() == static_cast<int>(records.size()));

@@ -7,12 +7,15 @@
 #include <gemmi/numb.hpp>
 #include <gemmi/symmetry.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <set>
 #include <sstream>
 
+#include "common/text.hpp"
 #include "harness.hpp"
+#include "merge/cell_content.hpp"
 #include "merge/cif_file.hpp"
 #include "merge/export_options.hpp"
 #include "merge/shelx_files.hpp"
@@ -257,6 +260,94 @@ TEST(ExportedDemo, CifReadsBackWithGemmi) {
                 EXPECT_EQ(gemmi::cif::as_int(v[5]), row ? loop.last_zone : loop.first_zone);
             }
         }
+    }
+}
+
+// The instructions of an .ins file as SHELX reads them: a line ending in " =" goes on on the
+// next, which begins with a blank. No line exceeds 80 characters.
+std::vector<std::string> instructions(const std::string& ins) {
+    std::vector<std::string> out;
+    bool goes_on = false;
+    for (const std::string& line : test::lines_of(ins)) {
+        EXPECT_LE(line.size(), 80u) << line;
+        const bool next = line.size() > 2 && line.compare(line.size() - 2, 2, " =") == 0;
+        const std::string text = line.substr(0, line.size() - (next ? 2 : 0));
+        if (goes_on) {
+            EXPECT_EQ(line[0], ' ') << line;
+            out.back() += text;
+        } else {
+            out.push_back(text);
+        }
+        goes_on = next;
+    }
+    for (std::string& card : out) {  // blanks as one
+        std::string words;
+        for (const std::string& w : split_ws(card)) words += (words.empty() ? "" : " ") + w;
+        card = words;
+    }
+    return out;
+}
+
+TEST(ShelxIns, LongCardsGoOnOnContinuationLinesAndLoseNothing) {
+    InsContent c;
+    c.title = std::string(90, 't') + " in P n m a";
+    c.hkl = "run_shelx.hkl";
+    c.wavelength = 0.025079;
+    c.cell = {123456789.5, 123456789.5, 123456789.5, 90, 90, 90};
+    c.symmetry.latt = 1;
+    std::string unit = "UNIT", sfac = "SFAC";
+    for (const char* el : {"Ca", "Ti", "O", "Sr", "Ba", "La", "Nd", "Fe", "Mn", "Co", "Ni"}) {
+        c.composition.push_back({el, 1234.5678});
+        sfac += std::string(" ") + el;
+        unit += " 1234.5678";
+    }
+    c.zones = {"za", std::string(200, 'z')};
+    std::string too_long;
+    const std::string ins = shelx_ins(c, too_long);
+    EXPECT_EQ(too_long, "");
+    const std::vector<std::string> cards = instructions(ins);
+    EXPECT_EQ(cards[0],
+              "TITL " + std::string(36, 't') + "..." + std::string(25, 't') + " in P n m a");
+    EXPECT_EQ(cards[1],
+              "CELL 0.025079 123456789.5000 123456789.5000 123456789.5000 90.0000 "
+              "90.0000 90.0000");
+    EXPECT_NE(std::find(cards.begin(), cards.end(), sfac), cards.end());
+    EXPECT_NE(std::find(cards.begin(), cards.end(), unit), cards.end());
+    const size_t from = ins.find("REM batch 2: z"), to = ins.find("REM Electron");
+    ASSERT_LT(from, to);
+    EXPECT_EQ(std::count(ins.begin() + from, ins.begin() + to, 'z'), 200);
+    // A number too long for a line of its own: no file.
+    c.cell.a = 1e80;
+    EXPECT_EQ(shelx_ins(c, too_long), "");
+    EXPECT_EQ(too_long, strprintf("%.4f", 1e80));
+}
+
+TEST(Cif, NoLineBeyond2048Characters) {
+    CifHeader h;
+    h.block = cif_block_name(std::string(3000, 'b'));
+    const UnitCell cell{1e300, 1e300, 1e300, 90, 90, 90};
+    h.cell = &cell;
+    h.zones = {std::string(1000, 'a') + std::string(3000, 'z') + "end"};
+    const std::vector<Reflection> huge = {{-999, -999, -999, -1.7e308, 1.7e308, 0}};
+    const std::string cif = hkl_cif(h, huge, {0}, huge);
+    for (const std::string& line : test::lines_of(cif)) EXPECT_LE(line.size(), 2048u);
+    EXPECT_NE(cif.find("#   1: aaaa"), std::string::npos);
+    EXPECT_NE(cif.find("zzz...zzz"), std::string::npos);
+    EXPECT_NE(cif.find("zzzend\n"), std::string::npos);
+    EXPECT_EQ(gemmi::cif::read_string(cif).sole_block().find_values("_refln_index_h").length(), 1);
+}
+
+TEST(Composition, VolumePerAtomAndTheMultiplesThatFillTheCell) {
+    // 223.6 cubic angstrom (5.44 x 7.64 x 5.38): CaTiO3 leaves 44.7 per atom, Z = 2 to 7 give 6
+    // to 40; Ca4 Ti4 O12 11.2; 40 formula units 1.1, and no whole multiple helps.
+    const struct {
+        double atoms, per_atom, z_min, z_max;
+    } cases[] = {{5, 44.72, 2, 7}, {20, 11.18, 1, 1}, {200, 1.118, 1, 0}};
+    for (const auto& c : cases) {
+        const CellContent got = cell_content({5.44, 7.64, 5.38, 90, 90, 90}, {{"O", c.atoms}});
+        EXPECT_NEAR(got.volume_per_atom, c.per_atom, 0.005) << c.atoms;
+        EXPECT_EQ(got.z_min, c.z_min) << c.atoms;
+        EXPECT_EQ(got.z_max, c.z_max) << c.atoms;
     }
 }
 

@@ -92,7 +92,11 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.shelx_divided,
                                         m.shelx_left_out,
                                         m.no_ins_cell,
-                                        m.no_ins_group};
+                                        m.no_ins_group,
+                                        m.prepared_too_wide,
+                                        m.ins_word_too_long,
+                                        m.composition_sparse,
+                                        m.composition_dense};
     };
     const auto en = fields(english_catalogue), fr = fields(french_catalogue);
     for (size_t i = 0; i < en.size(); ++i) {

@@ -23,16 +23,18 @@ ZoneRecord rec(int h, int k, int l, double i, double g, double poisson = 10, dou
 }
 
 // Options from letters: f Friedel merge, d non-positive intensities deleted, b the Sig(bg)
-// error, l Lorentz correction at 200 kV and 1 degree (R = 1.39178), z Lorentz at 0 degrees.
+// error, l Lorentz correction at 200 kV and 1 degree (R = 1.39178), w the same at 30 degrees,
+// z Lorentz at 0 degrees.
 PrepareOptions options(const std::string& letters, double gmin = 0, double gmax = 100) {
     PrepareOptions o;
     o.gmin = gmin, o.gmax = gmax;
     o.friedel_merge = letters.find('f') != std::string::npos;
     o.negatives_to_one = letters.find('d') == std::string::npos;
     o.poisson_error = letters.find('b') == std::string::npos;
-    o.lorentz = letters.find_first_of("lz") != std::string::npos;
+    o.lorentz = letters.find_first_of("lwz") != std::string::npos;
     o.voltage = 200;
     o.angle = letters.find('l') != std::string::npos ? 1 : 0;
+    if (letters.find('w') != std::string::npos) o.angle = 30;
     return o;
 }
 
@@ -65,7 +67,7 @@ TEST(Prepare, Examples) {
     EXPECT_TRUE(std::isnan(lorentz_factor(1.5, lorentz_radius(200, 1))));
     // Options (as options() reads them), g window, length per pixel, records; the records
     // written, as h k l I sigI g; the counts of non-positive, without mate, beyond the
-    // Lorentz limit, outside the window, merged into a mate, written.
+    // Lorentz limit, outside the window, merged into a mate, written, skipped.
     const struct {
         const char* options;
         double gmin, gmax, per_pixel;
@@ -73,54 +75,64 @@ TEST(Prepare, Examples) {
     } examples[] = {
         // Ascending g, equal g in the order of the exchange sort.
         {"", 0, 100, 0, "1 0 0 5 2; 2 0 0 5 2; 3 0 0 5 1", "300 5 10 1|200 5 10 2|100 5 10 2|",
-         "0 0 0 0 0 3"},
+         "0 0 0 0 0 3 0"},
         // Non-positive intensities raised to 1, or deleted; the Poisson or the Sig(bg) error.
         {"", 0, 100, 0, "1 0 0 -5 0.5 3 4; 2 0 0 0 0.6 3 4", "100 1 3 0.5|200 1 3 0.6|",
-         "0 0 0 0 0 2"},
-        {"b", 0, 100, 0, "1 0 0 7 0.5 3 4", "100 7 4 0.5|", "0 0 0 0 0 1"},
+         "0 0 0 0 0 2 0"},
+        {"b", 0, 100, 0, "1 0 0 7 0.5 3 4", "100 7 4 0.5|", "0 0 0 0 0 1 0"},
         {"d", 0, 100, 0, "1 0 0 -5 0.5; 2 0 0 0 0.6; 3 0 0 5 0.7; 4 0 0 5 150", "300 5 10 0.7|",
-         "2 0 0 1 0 1"},
+         "2 0 0 1 0 1 0"},
         // The window's bounds are not in it.
         {"", 0.3, 0.6, 0, "1 0 0 5 0.3; 2 0 0 5 0.30000001; 3 0 0 5 0.6; 4 0 0 5 0.5",
-         "200 5 10 0.3|400 5 10 0.5|", "0 0 0 2 0 2"},
+         "200 5 10 0.3|400 5 10 0.5|", "0 0 0 2 0 2 0"},
         // The Lorentz correction after the raise to 1; no factor at g beyond R, or with R = 0.
         {"l", 0, 100, 0, "1 0 0 -3 0.5 10; 2 0 0 100 0.5 10; 3 0 0 9 1.5",
-         "100 0.46662 4.6662 0.5|200 46.662 4.6662 0.5|", "0 0 1 0 0 2"},
-        {"z", 0, 100, 0, "1 0 0 5 0.5", "", "0 0 1 0 0 0"},
+         "100 0.46662 4.6662 0.5|200 46.662 4.6662 0.5|", "0 0 1 0 0 2 0"},
+        {"z", 0, 100, 0, "1 0 0 5 0.5", "", "0 0 1 0 0 0 0"},
         {"dl", 0.1, 100, 0, "1 0 0 5 0.5; 2 0 0 5 1.5; 3 0 0 5 0.05; 4 0 0 -5 1.5",
-         "100 2.3331 4.6662 0.5|", "1 0 1 1 0 1"},
+         "100 2.3331 4.6662 0.5|", "1 0 1 1 0 1 0"},
         // Friedel mates: the means, g from the spots 200 pixels apart.
         {"f", 0, 100, 0.005, "1 2 3 100 0.5 10 0 600 500; -1 -2 -3 120 0.5 12 0 400 500",
-         "123 110 11 0.5|", "0 0 0 0 1 1"},
+         "123 110 11 0.5|", "0 0 0 0 1 1 0"},
         // A record without mate is not written; a repeat at the same spot gives g 0, outside
         // a window from 0 and inside one from -1.
         {"f", 0, 100, 0.01,
          "1 0 0 5 0.1 1 1 600 500; 2 0 0 5 0.2 1 1 700 500; 2 0 0 7 0.2 1 1 700 500", "",
-         "0 1 0 2 0 0"},
+         "0 1 0 2 0 0 0"},
         {"f", -1, 100, 0.01, "2 0 0 5 0.2 1 1 700 500; 2 0 0 7 0.2 1 1 700 500", "200 6 1 0|",
-         "0 0 0 0 1 1"},
+         "0 0 0 0 1 1 0"},
         // Negatives deleted: a negative record is never written and absorbs nothing; the mate
         // it stopped starts its own group.
         {"fd", 0, 100, 1, "1 1 0 -4 0.1 1 1 10 0; -1 -1 0 6 0.2 1 1 -10 0; 1 1 0 8 0.3 1 1 10 0",
-         "-1-10 7 1 10|", "1 0 0 0 1 1"},
+         "-1-10 7 1 10|", "1 0 0 0 1 1 0"},
         // A pair; a lone record; a negative and the mate it keeps away; a pair at the same
         // spot (g 0); a pair of zero intensities.
         {"fd", 0, 100, 0.005,
          "1 2 3 100 0.5 10 0 600 500; -1 -2 -3 120 0.5 12 0 400 500; 2 0 0 5 0.2; 3 0 0 -4 0.3;"
          "-3 0 0 6 0.3; 4 0 0 5 0.4 1 1 700 500; -4 0 0 5 0.4 1 1 700 500;"
          "5 0 0 0 0.45 1 1 600 500; -5 0 0 0 0.45 1 1 400 500",
-         "-1-2-3 110 11 0.5|", "3 2 0 2 1 1"},
+         "-1-2-3 110 11 0.5|", "3 2 0 2 1 1 0"},
         // A pair beyond R by its file g, though its spots put it inside the window.
         {"fl", 0, 100, 0.005, "1 0 0 5 1.5 1 1 600 500; -1 0 0 5 1.5 1 1 400 500", "",
-         "0 0 2 0 0 0"},
+         "0 0 2 0 0 0 0"},
+        // Lines whose corrected values would fill their columns in the prepared layout, so
+        // that no blank sets them off: skipped. At 30 degrees (R = 39.87) L(10) = 9.68041
+        // enlarges 2e10 to 1.936e11; a calibration of 999.9 per pixel puts a pair 300 pixels
+        // apart at g = 149985.
+        {"w", 0, 100, 0, "1 0 0 2e10 10; 2 0 0 1e10 10", "200 9.68041e+10 96.8041 10|",
+         "0 0 0 0 0 1 1"},
+        {"f", 0, 1e9, 999.9,
+         "1 0 0 5 0.5 1 1 600 500; -1 0 0 5 0.5 1 1 400 500; 2 0 0 5 0.6 1 1 650 500;"
+         "-2 0 0 5 0.6 1 1 350 500",
+         "100 5 1 99990|", "0 0 0 0 1 1 2"},
     };
     for (const auto& e : examples) {
         const std::vector<ZoneRecord> in = records(e.records);
         const PreparedZone p = prepare_zone(in, options(e.options, e.gmin, e.gmax), e.per_pixel);
         const ZoneCounts& n = p.counts;
         EXPECT_EQ(records_of(p.records), e.kept) << e.records;
-        EXPECT_EQ(strprintf("%d %d %d %d %d %d", n.non_positive, n.unpaired, n.lorentz, n.outside,
-                            n.merged, n.kept),
+        EXPECT_EQ(strprintf("%d %d %d %d %d %d %d", n.non_positive, n.unpaired, n.lorentz,
+                            n.outside, n.merged, n.kept, n.skipped),
                   e.counts)
             << e.records;
         EXPECT_EQ(n.sum(), static_cast<int>(in.size()));

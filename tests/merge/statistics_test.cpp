@@ -7,8 +7,10 @@
 #include <random>
 #include <set>
 
+#include "harness.hpp"
 #include "merge/report_files.hpp"
 #include "merge/statistics.hpp"
+#include "merge/statistics_files.hpp"
 #include "merge/symmetry_merge.hpp"
 
 namespace ped::merge {
@@ -192,6 +194,38 @@ TEST(Statistics, FewerShellsForFewDataAndNoValueWithoutRepeats) {
     EXPECT_TRUE(std::isnan(t.overall.cc_half));
     EXPECT_TRUE(std::isnan(t.overall.completeness));
     EXPECT_EQ(t.overall.mean_i_over_sigma, 10);
+}
+
+TEST(StatisticsJson, NamesReadBackWithPythonsJsonModule) {
+    // A name as the list file gives it, as JSON writes it, and as a JSON reader takes it (in
+    // UTF-8): UTF-8 as it is; each byte of a sequence that is not UTF-8 (Latin-1 e acute, a lead
+    // byte without its follower, an overlong '/', a surrogate) as its Latin-1 letter.
+    const struct {
+        std::string name, json, read;
+    } cases[] = {
+        {"z\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80", "\"z\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80\"",
+         "z\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80"},
+        {"z\xe9", "\"z\\u00e9\"", "z\xc3\xa9"},
+        {"\xc3(", "\"\\u00c3(\"", "\xc3\x83("},
+        {"\xc0\xaf\xed\xa0\x80", "\"\\u00c0\\u00af\\u00ed\\u00a0\\u0080\"",
+         "\xc3\x80\xc2\xaf\xc3\xad\xc2\xa0\xc2\x80"},
+        {"a\"b\\c\x01\x7f", "\"a\\\"b\\\\c\\u0001\\u007f\"", "a\"b\\c\x01\x7f"},
+    };
+    std::string list = "[", want;
+    for (const auto& c : cases) {
+        EXPECT_EQ(json_string(c.name), c.json);
+        list += json_string(c.name) + (&c == std::end(cases) - 1 ? "]" : ", ");
+        want += c.read + "\n";
+    }
+    test::TempDir dir;
+    const test::RunResult r =
+        test::run_tool("python3", dir.path(),
+                       {"-c",
+                        "import json, sys\nfor s in json.loads(sys.stdin.buffer.read()):\n"
+                        "    sys.stdout.buffer.write(s.encode() + b'\\n')"},
+                       list);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, want);
 }
 
 }  // namespace
