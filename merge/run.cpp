@@ -155,25 +155,16 @@ void run_merge(const Session& s, const CommandLine& cl) {
     if (!symmetry.representative) throw Fatal{};
 }
 
+const std::vector<OptionSpec>& merge_options() {
+    static const std::vector<OptionSpec> options{
+        {"sg", true},     {"ita", false},      {"stats", false},    {"shells", true},
+        {"cell", true},   {"cell-file", true}, {"absences", false}, {"match", true},
+        {"shelx", false}, {"cif", false},      {"kv", true},        {"composition", true}};
+    return options;
+}
+
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    // The options read by symmetry_options, report_options, take_match_mode and
-    // export_options.
-    const ToolInfo info{tool,
-                        msg.language,
-                        msg.usage,
-                        msg.options_usage,
-                        {{"sg", true},
-                         {"ita", false},
-                         {"stats", false},
-                         {"shells", true},
-                         {"cell", true},
-                         {"cell-file", true},
-                         {"absences", false},
-                         {"match", true},
-                         {"shelx", false},
-                         {"cif", false},
-                         {"kv", true},
-                         {"composition", true}}};
+    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, merge_options()};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });
