@@ -45,6 +45,11 @@ std::string take_output_name(const Terminal& t, const CommandLine& cl, size_t po
     }
     for (;;) {
         const std::string name = ask();
+        // The system would read such a name up to the zero byte: every file the same.
+        if (name.find('\0') != std::string::npos) {
+            say(t, "%s", t.lang.output_name_zero_byte);
+            continue;
+        }
         const std::string input = replaced(name);
         if (input.empty()) return name;
         say(t, t.lang.would_replace_console, name.c_str(), input.c_str());

@@ -29,7 +29,8 @@ std::string take_name(const Terminal& t, const CommandLine& cl, size_t pos, cons
 // An output name: position `pos`, or `ask` (which writes the question and reads the answer).
 // `replaced` tells which input the files of a name would replace ("" for none): such a name
 // is fatal from the command line and refused on the console, where `ask` runs again. An empty
-// name is fatal from the command line (the console's name rule gives no empty name).
+// name is fatal from the command line (the console's name rule gives no empty name); a console
+// name that holds a zero byte is refused.
 std::string take_output_name(const Terminal& t, const CommandLine& cl, size_t pos,
                              const std::function<std::string()>& ask,
                              const std::function<std::string(const std::string&)>& replaced);

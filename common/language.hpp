@@ -30,6 +30,7 @@ struct Language {
     const char* line_skipped;           // %s file, %ld line, %s what the line should hold
     const char* option_twice;           // %s the option name
     const char* output_name_empty;      // fatal: an empty output name from the command line
+    const char* output_name_zero_byte;  // a console name holding a zero byte, asked again
     // Positions given that the run does not read (on the diagnostic stream).
     const char* position_unused;   // %zu position, %s its text
     const char* positions_unused;  // %zu first, %zu last, %s their texts
