@@ -38,16 +38,33 @@ std::string take_output_name(const Terminal& t, const CommandLine& cl, size_t po
                              const std::function<std::string(const std::string&)>& replaced) {
     if (cl.given() >= pos) {
         const std::string name = cl.at(pos);
+        if (name.empty()) fail(t, t.lang.output_name_empty);
         const std::string input = replaced(name);
         if (!input.empty()) fail(t, strprintf(t.lang.would_replace, name.c_str(), input.c_str()));
         return name;
     }
     for (;;) {
         const std::string name = ask();
+        // The system would read such a name up to the zero byte: every file the same.
+        if (name.find('\0') != std::string::npos) {
+            say(t, "%s", t.lang.output_name_zero_byte);
+            continue;
+        }
         const std::string input = replaced(name);
         if (input.empty()) return name;
         say(t, t.lang.would_replace_console, name.c_str(), input.c_str());
     }
+}
+
+void say_unused_positions(const Terminal& t, const CommandLine& cl, size_t first) {
+    const size_t last = cl.given();
+    if (first < 1 || first > last) return;
+    std::string texts;
+    for (size_t pos = first; pos <= last; ++pos) texts += (pos > first ? " " : "") + cl.at(pos);
+    if (first == last)
+        say(t, t.lang.position_unused, first, texts.c_str());
+    else
+        say(t, t.lang.positions_unused, first, last, texts.c_str());
 }
 
 }  // namespace ped

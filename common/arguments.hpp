@@ -28,9 +28,15 @@ std::string take_name(const Terminal& t, const CommandLine& cl, size_t pos, cons
 
 // An output name: position `pos`, or `ask` (which writes the question and reads the answer).
 // `replaced` tells which input the files of a name would replace ("" for none): such a name
-// is fatal from the command line and refused on the console, where `ask` runs again.
+// is fatal from the command line and refused on the console, where `ask` runs again. An empty
+// name is fatal from the command line (the console's name rule gives no empty name); a console
+// name that holds a zero byte is refused.
 std::string take_output_name(const Terminal& t, const CommandLine& cl, size_t pos,
                              const std::function<std::string()>& ask,
                              const std::function<std::string(const std::string&)>& replaced);
+
+// Says on the diagnostic stream, once, that positions `first` to the last one given are not
+// read by the run, naming their texts; nothing when none of them is given.
+void say_unused_positions(const Terminal& t, const CommandLine& cl, size_t first);
 
 }  // namespace ped

@@ -1,7 +1,8 @@
 // The command line of every tool: options beside the positions. An argument that begins with
 // "--" (or is exactly "-h") is an option, wherever it stands; options are taken out before the
 // positions are counted, and "--" ends them (what follows is a position even if it begins with
-// a dash). An option that takes a value accepts "--name=value" and "--name value".
+// a dash). An option that takes a value accepts "--name=value" and "--name value" (the next
+// argument is its value unless it is itself an option). An option is given once.
 #pragma once
 
 #include <map>
@@ -33,7 +34,8 @@ class CommandLine {
 };
 
 // Splits the arguments. --help, -h and --version are known to every tool besides `known`.
-// An unknown option, a value missing or given to an option without one: fatal.
+// An unknown option, an option given twice, a value missing or given to an option without
+// one: fatal.
 CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>& args,
                                const std::vector<OptionSpec>& known);
 

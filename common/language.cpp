@@ -21,6 +21,11 @@ const Language english = {
     /* would_replace_console */
     "The output name \"%s\" would overwrite the input file %s; please choose another name.\n",
     /* line_skipped */ "%s:%ld: not a record (%s), skipped\n",
+    /* option_twice */ "error: the option --%s is given more than once",
+    /* output_name_empty */ "error: the output name is empty",
+    /* output_name_zero_byte */ "The output name holds a zero byte; please choose another name.\n",
+    /* position_unused */ "warning: position %zu (%s) is not used\n",
+    /* positions_unused */ "warning: positions %zu to %zu (%s) are not used\n",
     /* options_heading */ "\nOptions:\n",
     /* common_options */
     "  -h, --help   this text\n"
@@ -47,6 +52,11 @@ const Language french = {
     /* would_replace_console */
     "Le nom de sortie \"%s\" remplacerait le fichier d'entree %s ; donnez un autre nom.\n",
     /* line_skipped */ "%s:%ld: pas un enregistrement (%s), ligne ignoree\n",
+    /* option_twice */ "erreur : l'option --%s est donnee plus d'une fois",
+    /* output_name_empty */ "erreur : le nom de sortie est vide",
+    /* output_name_zero_byte */ "Le nom de sortie contient un octet nul ; donnez un autre nom.\n",
+    /* position_unused */ "attention : la position %zu (%s) n'est pas utilisee\n",
+    /* positions_unused */ "attention : les positions %zu a %zu (%s) ne sont pas utilisees\n",
     /* options_heading */ "\nOptions :\n",
     /* common_options */
     "  -h, --help   ce texte\n"

@@ -28,6 +28,12 @@ struct Language {
     const char* incomplete;             // %s the file that could not be written completely
     const char* would_replace_console;  // %s output name, %s input file; asked again
     const char* line_skipped;           // %s file, %ld line, %s what the line should hold
+    const char* option_twice;           // %s the option name
+    const char* output_name_empty;      // fatal: an empty output name from the command line
+    const char* output_name_zero_byte;  // a console name holding a zero byte, asked again
+    // Positions given that the run does not read (on the diagnostic stream).
+    const char* position_unused;   // %zu position, %s its text
+    const char* positions_unused;  // %zu first, %zu last, %s their texts
 
     // The end of every --help text: the heading of the options, then (after the tool's own
     // options) the options every tool has.

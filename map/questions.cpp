@@ -19,6 +19,7 @@ std::string ask_word(const Terminal& t, const char* question) {
 
 MapRun take_run_values(const Terminal& t, const CommandLine& cl) {
     MapRun run;
+    say_unused_positions(t, cl, 3);
     run.input = cl.given() >= 1 ? cl.at(1) : ask_word(t, kAskInput);
     run.reference = ask_int(t, kAskReference);
     run.repetitions = ask_int(t, kAskRepetitions);

@@ -27,7 +27,8 @@ struct MapRun {
 };
 
 // Asks what the command line does not give. An output name whose files would replace the tilt
-// file is refused: asked again on the console, fatal from the command line.
+// file is refused: asked again on the console, fatal from the command line. Positions after
+// the second are said to be unused.
 MapRun take_run_values(const Terminal& t, const CommandLine& cl);
 
 // What is wrong with the reference line or the repetition count for a tilt file of `rows`

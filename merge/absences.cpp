@@ -60,10 +60,6 @@ std::string absences_text(const RunSymmetry& symmetry, const std::vector<ZoneAbs
     for (size_t z = 0; z < zones.size(); ++z) {
         const ZoneAbsences& zone = zones[z];
         s += strprintf("\nzone %zu: %s\n", z + 1, zone.name.c_str());
-        if (!zone.read) {
-            s += "  the zone file could not be read\n";
-            continue;
-        }
         for (size_t n = 0; n < symmetry.conditions.size(); ++n) {
             const AbsenceClass c = absence_class(zone.removed[n], poisson_error);
             s += strprintf("  %s: %d removed", symmetry.conditions[n].text.c_str(), c.removed);

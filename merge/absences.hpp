@@ -32,11 +32,10 @@ struct AbsenceClass {
 
 AbsenceClass absence_class(const std::vector<ZoneRecord>& removed, bool poisson_error);
 
-// One zone of the report: its name, whether its file was read, and the records each condition
-// removed (in the order of the conditions).
+// One zone of the report: its name and the records each condition removed (in the order of
+// the conditions).
 struct ZoneAbsences {
     std::string name;
-    bool read = false;
     std::vector<std::vector<ZoneRecord>> removed;
 };
 

@@ -13,7 +13,8 @@ namespace {
 void write_hklf4(const Session& s, const std::string& path, const std::vector<Reflection>& records,
                  const std::vector<int>* batches, int exponent) {
     std::vector<Reflection> left_out;
-    write_file_or_fail(s.term, path, hklf4(records, batches, exponent, left_out), kCannotOpen);
+    write_file_or_fail(s.term, path, hklf4(records, batches, exponent, left_out),
+                       s.msg.option_file_cannot_open);
     if (!left_out.empty())
         say(s.term, s.msg.shelx_left_out, path.c_str(), static_cast<int>(left_out.size()),
             left_out[0].h, left_out[0].k, left_out[0].l);
@@ -69,7 +70,7 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
             if (!too_long.empty()) {
                 say(s.term, s.msg.ins_word_too_long, ins.c_str(), too_long.c_str());
             } else {
-                write_file_or_fail(s.term, ins, text, kCannotOpen);
+                write_file_or_fail(s.term, ins, text, s.msg.option_file_cannot_open);
                 if (!o.composition.empty()) warn_cell_content(s, *run.cell, o.composition, ins);
             }
         }
@@ -87,7 +88,8 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
                 "divided by " +
                 power_of_ten(exponent) + ".");
         write_file_or_fail(s.term, p.output + kCif,
-                           hkl_cif(h, *run.observations, *run.zone_of, merged), kCannotOpen);
+                           hkl_cif(h, *run.observations, *run.zone_of, merged),
+                           s.msg.option_file_cannot_open);
     }
 }
 

@@ -69,6 +69,7 @@ ExportOptions export_options(const Session& s, const CommandLine& cl) {
         if (!parse_double(value, kv) || !std::isfinite(kv) || kv <= 0)
             fail(s.term, strprintf(s.term.lang.option_bad_value, "kv", value.c_str()));
         o.kv = kv;
+        o.kv_text = value;
     }
     if (cl.has("composition")) {
         const std::string value = cl.value("composition");
@@ -92,12 +93,12 @@ std::optional<double> export_wavelength(const Session& s, const ExportOptions& o
     if (!o.composition.empty() && !(o.shelx && cell))
         say(s.term, "%s", s.msg.composition_without_ins);
     if (!o.cif && !(o.shelx && cell)) {
-        if (o.kv) say(s.term, s.msg.kv_without_file, *o.kv);
+        if (o.kv) say(s.term, s.msg.kv_without_file, o.kv_text.c_str());
         return std::nullopt;
     }
     std::optional<double> kv = o.kv;
     if (p.lorentz && std::isfinite(p.voltage) && p.voltage > 0) {
-        if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, *kv, p.voltage);
+        if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, o.kv_text.c_str(), p.voltage);
         kv = p.voltage;
     }
     if (!kv) fail(s.term, s.msg.no_voltage);

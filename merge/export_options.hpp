@@ -18,6 +18,7 @@ struct ExportOptions {
     bool shelx = false;  // <out>_shelx.hkl, <out>_shelx_merged.hkl, with a cell <out>_shelx.ins
     bool cif = false;    // <out>_hkl.cif
     std::optional<double> kv;               // --kv, kV
+    std::string kv_text;                    // --kv as given
     std::vector<ElementCount> composition;  // --composition
 };
 

@@ -121,6 +121,13 @@ struct Messages {
     const char* zone_empty;         // %d zone, %s name
     const char* calibration_off;    // %d zone, %s name, %.4f ratio, %d pairs
     const char* zone_named_twice;   // %d zone, %s name, %d first zone of that name
+    const char* sg_number_differs;  // %s position 8, %s the value of --sg, %d its number
+    const char* clash_cell;         // %s cell file (what a prepared file would replace)
+    // The files of the options (--cell-file, --stats, --absences, --shelx, --cif) that cannot
+    // be opened or created.
+    const char* option_file_cannot_open;
+    const char* shells_not_used;
+    const char* cell_not_used;      // %s the option (cell or cell-file)
     const char* space_group_range;  // %d
     const char* cell_bad;           // %s option, %s value, %s why
     const char* cell_file_bad;      // %s file, %s why
@@ -143,8 +150,8 @@ struct Messages {
     // Exported data for structure solution (--shelx, --cif, --kv, --composition).
     const char* composition_bad;  // %s value, %s the word that does not read
     const char* no_voltage;
-    const char* kv_not_used;      // %.2f --kv, %.2f the voltage of the Lorentz correction
-    const char* kv_without_file;  // %.2f --kv
+    const char* kv_not_used;      // %s --kv as given, %.2f the voltage of the Lorentz correction
+    const char* kv_without_file;  // %s --kv as given
     const char* composition_without_ins;
     const char* shelx_divided;   // %s file, %s file, %s power of ten
     const char* shelx_left_out;  // %s file, %d records, %d %d %d the first

@@ -36,9 +36,9 @@ const Messages english_catalogue = {
     /* options_usage */
     "  --sg=SYMBOL       the space group by its symbol, in any setting: P b n m, P 1 21/n 1,\n"
     "                    R -3 :R, a Hall symbol (-P 2ybc) or a number. Its reflection\n"
-    "                    conditions and Laue group come from its operations. Position 8 is then\n"
-    "                    left out: the Lorentz flag is 8, voltage and angle 9 10, the output\n"
-    "                    name 11 (9 without Lorentz correction)\n"
+    "                    conditions and Laue group come from its operations. Question 7 is then\n"
+    "                    not asked; position 8, when given, must be the group's number (0 for\n"
+    "                    a Hall setting that has none)\n"
     "  --ita             filter a space-group number (position 8, or --sg given a number) with\n"
     "                    the conditions of the International Tables for its standard setting,\n"
     "                    not the tool's own lists (a symbol's conditions always come from its\n"
@@ -197,6 +197,15 @@ const Messages english_catalogue = {
     /* zone_named_twice */
     "warning: zone %d (%s) is named again in the list (first as zone %d): its reflections count "
     "twice\n",
+    /* sg_number_differs */
+    "error: argument 8 (\"%s\") is not the space-group number of --sg=%s, which is %d",
+    /* clash_cell */ "cell file %s",
+    /* option_file_cannot_open */ "error: cannot open file",
+    /* shells_not_used */
+    "warning: --shells is not used: it sets the shells of the statistics (--stats) only\n",
+    /* cell_not_used */
+    "warning: --%s is not used: a cell serves the statistics (--stats), the SHELX .ins file "
+    "(--shelx) and the CIF (--cif) only\n",
     /* space_group_range */ "warning: %d is not a space-group number (1 to 230)\n",
     /* cell_bad */ "error: --%s=%s: %s",
     /* cell_file_bad */ "error: the cell file %s: %s",
@@ -230,9 +239,9 @@ const Messages english_catalogue = {
     "error: the CIF and the SHELX .ins file need the electron wavelength: give the accelerating "
     "voltage with --kv=VOLTAGE (kV), or with the Lorentz correction",
     /* kv_not_used */
-    "warning: --kv=%.2f is not used: the files take the %.2f kV of the Lorentz correction\n",
+    "warning: --kv=%s is not used: the files take the %.2f kV of the Lorentz correction\n",
     /* kv_without_file */
-    "warning: --kv=%.2f is not used: only the CIF (--cif) and the SHELX .ins file (--shelx "
+    "warning: --kv=%s is not used: only the CIF (--cif) and the SHELX .ins file (--shelx "
     "with a cell) need a voltage\n",
     /* composition_without_ins */
     "warning: --composition is not used: it goes into the SHELX .ins file only (--shelx with "

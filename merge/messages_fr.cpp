@@ -57,8 +57,9 @@ const Messages french_catalogue = {
     "  --sg=SYMBOLE      le groupe d'espace par son symbole, dans tout reglage : P b n m,\n"
     "                    P 1 21/n 1, R -3 :R, un symbole de Hall (-P 2ybc) ou un numero. Ses\n"
     "                    conditions de reflexion et son groupe de Laue viennent de ses\n"
-    "                    operations. La position 8 est alors omise : Lorentz en 8, tension et\n"
-    "                    angle en 9 10, le nom de sortie en 11 (en 9 sans correction de Lorentz)\n"
+    "                    operations. La question 7 n'est alors pas posee ; la position 8, si\n"
+    "                    elle est donnee, doit etre le numero du groupe (0 pour un reglage de\n"
+    "                    Hall qui n'en a pas)\n"
     "  --ita             filtre un numero de groupe (position 8, ou --sg donne par un numero)\n"
     "                    avec les conditions des Tables internationales de son reglage\n"
     "                    standard, pas les listes propres a l'outil (celles d'un symbole\n"
@@ -215,6 +216,17 @@ const Messages french_catalogue = {
     /* zone_named_twice */
     "attention : la zone %d (%s) est deja nommee dans la liste (zone %d) : ses reflexions "
     "comptent deux fois\n",
+    /* sg_number_differs */
+    "erreur : l'argument 8 (\"%s\") n'est pas le numero du groupe d'espace de --sg=%s, qui est "
+    "%d",
+    /* clash_cell */ "le fichier de maille %s",
+    /* option_file_cannot_open */ "erreur : impossible d'ouvrir le fichier",
+    /* shells_not_used */
+    "attention : --shells n'est pas utilise : il ne regle que les tranches des statistiques "
+    "(--stats)\n",
+    /* cell_not_used */
+    "attention : --%s n'est pas utilise : une maille ne sert qu'aux statistiques (--stats), au "
+    "fichier .ins de SHELX (--shelx) et au CIF (--cif)\n",
     /* space_group_range */ "attention : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
     /* cell_bad */ "erreur : --%s=%s : %s",
     /* cell_file_bad */ "erreur : le fichier de maille %s : %s",
@@ -249,10 +261,10 @@ const Messages french_catalogue = {
     "erreur : le CIF et le fichier .ins de SHELX demandent la longueur d'onde des electrons : "
     "donnez la tension d'acceleration par --kv=TENSION (kV), ou avec la correction de Lorentz",
     /* kv_not_used */
-    "attention : --kv=%.2f n'est pas utilise : les fichiers prennent les %.2f kV de la "
+    "attention : --kv=%s n'est pas utilise : les fichiers prennent les %.2f kV de la "
     "correction de Lorentz\n",
     /* kv_without_file */
-    "attention : --kv=%.2f n'est pas utilise : seuls le CIF (--cif) et le fichier .ins de "
+    "attention : --kv=%s n'est pas utilise : seuls le CIF (--cif) et le fichier .ins de "
     "SHELX (--shelx avec une maille) demandent une tension\n",
     /* composition_without_ins */
     "attention : --composition n'est pas utilise : elle ne va que dans le fichier .ins de "

@@ -239,17 +239,14 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
                           const PrepareOptions& o, const RunSymmetry& symmetry) {
     ZonePreparation z;
     ZoneFilter filtered;
-    z.read = exti(s, zone, symmetry, filtered);
+    if (!exti(s, zone, symmetry, filtered)) throw Fatal{};
     z.counts.read = filtered.lines;
     z.counts.skipped = filtered.skipped;
     z.removed = std::move(filtered.removed);
     for (const auto& removed : z.removed) z.counts.forbidden += static_cast<int>(removed.size());
 
     OutFile out;
-    if (!out.open(prepared)) {
-        file_error(s.term, prepared, errno, kCannotOpen);
-        return z;
-    }
+    if (!out.open(prepared)) fail_file(s.term, prepared, errno, kCannotOpen);
     const double length_per_pixel = o.friedel_merge ? ask_calibration(s) : 0;
     PreparedZone p = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
     for (const Reflection& r : p.records) out.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
@@ -263,7 +260,6 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
     z.counts.read = filter.read;
     z.counts.skipped = filter.skipped + p.counts.skipped;
     z.counts.forbidden = filter.forbidden;
-    z.prepared = z.read;
     z.calibration_ratio = p.calibration_ratio;
     z.pairs = p.pairs;
     return z;

@@ -73,8 +73,6 @@ PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions&
 // One zone after its preparation: every count, and the records each reflection condition
 // removed (in the group's order of conditions, each record under the first that rejects it).
 struct ZonePreparation {
-    bool read = false;      // the zone file was read
-    bool prepared = false;  // and its prepared file written
     ZoneCounts counts;
     std::vector<std::vector<ZoneRecord>> removed;
     std::optional<double> calibration_ratio;
@@ -82,9 +80,8 @@ struct ZonePreparation {
 };
 
 // Prepares one zone: filter, calibration question (Friedel merge), prepared file. A zone file
-// that cannot be read, or a prepared file that cannot be created, is reported through `error`
-// and the run goes on without the zone; a prepared file that cannot be written completely is
-// fatal.
+// that cannot be read, or a prepared file that cannot be created or written completely, is
+// fatal: the later zones would be prepared without it and every count would miss it.
 ZonePreparation transfor2(const Session& s, const std::string& zone, const std::string& prepared,
                           const PrepareOptions& o, const RunSymmetry& symmetry);
 

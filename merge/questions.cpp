@@ -32,9 +32,19 @@ void g_limits(const Session& s, const CommandLine& cl, PrepareOptions& o) {
     o.gmax = value;
 }
 
-// A position after the space group's, where it is when --sg leaves position 8 out.
-size_t after_group(const RunParams& p, size_t pos) {
-    return p.space_group_option ? pos - 1 : pos;
+// With --sg, position 8 is not needed; given, it must be the number of the symbol's group.
+void check_group_number(const Session& s, const CommandLine& cl, int number) {
+    if (int_at(s.term, cl, 8) != number)
+        fail(s.term,
+             strprintf(s.msg.sg_number_differs, cl.at(8).c_str(), cl.value("sg").c_str(), number));
+}
+
+// The first position the run does not read: gmin without gmax, a voltage without its angle,
+// or the one after the output name.
+size_t first_unused(size_t given, bool lorentz) {
+    if (given == 2) return 2;
+    if (lorentz && given == 10) return 10;
+    return lorentz ? 13 : 11;
 }
 
 // A flag answered "0 for yes".
@@ -55,12 +65,16 @@ void take_parameters(const Session& s, const CommandLine& cl, RunParams& p) {
     o.negatives_to_one = yes(s, cl, 5, s.msg.ask_negatives);
     o.poisson_error = yes(s, cl, 6, s.msg.ask_error_choice);
     o.friedel_merge = yes(s, cl, 7, s.msg.ask_friedel);
-    if (!p.space_group_option) o.space_group = take_int(s.term, cl, 8, s.msg.ask_space_group);
-    o.lorentz = yes(s, cl, after_group(p, 9), s.msg.ask_lorentz);
+    if (!p.space_group_option)
+        o.space_group = take_int(s.term, cl, 8, s.msg.ask_space_group);
+    else if (cl.given() >= 8)
+        check_group_number(s, cl, o.space_group);
+    o.lorentz = yes(s, cl, 9, s.msg.ask_lorentz);
+    say_unused_positions(s.term, cl, first_unused(cl.given(), o.lorentz));
     if (!o.lorentz) return;
-    if (cl.given() >= after_group(p, 11)) {
-        o.voltage = real_at(s.term, cl, after_group(p, 10));
-        o.angle = real_at(s.term, cl, after_group(p, 11));
+    if (cl.given() >= 11) {
+        o.voltage = real_at(s.term, cl, 10);
+        o.angle = real_at(s.term, cl, 11);
     } else {
         ask_two_doubles(s.term, s.msg.ask_voltage_angle, o.voltage, o.angle);
     }
@@ -90,8 +104,7 @@ std::string take_output_name(const Session& s, const CommandLine& cl, const RunP
         ask(s.term, s.msg.ask_output);
         return s.term.in.read_name(kDefaultOutput);
     };
-    return take_output_name(s.term, cl, after_group(p, p.prep.lorentz ? 12 : 10), ask_name,
-                            replaced);
+    return take_output_name(s.term, cl, p.prep.lorentz ? 12 : 10, ask_name, replaced);
 }
 
 }  // namespace ped::merge

@@ -7,9 +7,9 @@
 //             10, 11   voltage (kV) and precession semi-angle, when the Lorentz flag is 0
 //             12       output base name when the Lorentz flag is 0, else position 10
 //
-// With --sg the group is named by the option: position 8 and its question are left out and
-// the positions after it move up by one (Lorentz flag 8, voltage and angle 9 and 10, output
-// name 11, or 9 without the Lorentz correction).
+// With --sg the group is named by the option and its question is not asked; the positions
+// keep their places: position 8, when given, must be the number of the symbol's group.
+// Positions the run does not read are said on standard error.
 //
 // A value comes from the command line when there are at least as many positions as its
 // highest position; otherwise its question is asked. The flags are answered "0 for yes" (or
@@ -31,7 +31,7 @@ struct RunParams {
     double sigma = 0;
     PrepareOptions prep;
     std::string output = kDefaultOutput;
-    bool space_group_option = false;  // --sg gives prep.space_group: position 8 is left out
+    bool space_group_option = false;  // --sg gives prep.space_group: question 7 is not asked
 };
 
 // Position 1 or question 1.

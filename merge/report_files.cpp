@@ -46,12 +46,15 @@ ReportOptions report_options(const Session& s, const CommandLine& cl) {
         o.cell_file = cl.value("cell-file");
         CellProblem problem;
         if (const int reason = read_cell_file(o.cell_file, cell, problem))
-            fail_file(s.term, o.cell_file, reason, kCannotOpen);
+            fail_file(s.term, o.cell_file, reason, s.msg.option_file_cannot_open);
         if (problem != CellProblem::none)
             fail(s.term,
                  strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), cell_why(s.msg, problem)));
         o.cell = cell;
     }
+    if (cl.has("shells") && !o.stats) say(s.term, "%s", s.msg.shells_not_used);
+    if (o.cell && !o.stats && !cl.has("shelx") && !cl.has("cif"))
+        say(s.term, s.msg.cell_not_used, cl.has("cell") ? "cell" : "cell-file");
     return o;
 }
 
@@ -111,17 +114,20 @@ void write_statistics(const Session& s, const ReportOptions& o, const RunParams&
     c.gmax = p.prep.gmax;
     c.cell = o.cell ? &*o.cell : nullptr;
     c.shells_wanted = o.shells;
-    write_file_or_fail(s.term, text_name, stats_text(table, rows, c), kCannotOpen);
-    write_file_or_fail(s.term, json_name, stats_json(table, rows, c), kCannotOpen);
+    write_file_or_fail(s.term, text_name, stats_text(table, rows, c),
+                       s.msg.option_file_cannot_open);
+    write_file_or_fail(s.term, json_name, stats_json(table, rows, c),
+                       s.msg.option_file_cannot_open);
 }
 
 void write_absences(const Session& s, const RunParams& p, const RunSymmetry& symmetry,
                     const std::vector<Zone>& zones, const std::vector<ZonePreparation>& prepared) {
     std::vector<ZoneAbsences> report;
     for (size_t z = 0; z < zones.size(); ++z)
-        report.push_back({zones[z].name, prepared[z].read, prepared[z].removed});
+        report.push_back({zones[z].name, prepared[z].removed});
     write_file_or_fail(s.term, p.output + kAbsences,
-                       absences_text(symmetry, report, p.prep.poisson_error), kCannotOpen);
+                       absences_text(symmetry, report, p.prep.poisson_error),
+                       s.msg.option_file_cannot_open);
 }
 
 }  // namespace ped::merge

@@ -28,7 +28,8 @@ struct ReportOptions {
 };
 
 // Reads them; a bad value, a cell file that cannot be read or holds no good cell, and --cell
-// with --cell-file are fatal.
+// with --cell-file are fatal. --shells without --stats, and a cell that neither the statistics
+// nor the exported files (--shelx, --cif) use, are said to be unused.
 ReportOptions report_options(const Session& s, const CommandLine& cl);
 
 inline constexpr const char* kStatsText = "_stats.txt";

@@ -32,17 +32,22 @@ void open_or_fail(const Session& s, OutFile& file, const std::string& path) {
     if (!file.open(path)) fail_file(s.term, path, errno, kCannotOpen);
 }
 
-// The list file's zones; a prepared file that would replace the list or a zone file is fatal
-// before anything is written.
-std::vector<Zone> zones_of(const Session& s, const std::string& list) {
+// The list file's zones; a prepared file that would replace the list, a zone file or the cell
+// file is fatal before anything is written.
+std::vector<Zone> zones_of(const Session& s, const std::string& list,
+                           const std::string& cell_file) {
     std::vector<Zone> zones;
     if (const int reason = read_zone_list(list, zones))
         fail_file(s.term, list, reason, kCannotOpen);
     std::fprintf(s.term.out, kZoneCount, static_cast<int>(zones.size()));
     PreparedClash clash;
-    if (prepared_file_clash(list, zones, clash)) {
+    if (prepared_file_clash(list, zones, cell_file, clash)) {
+        using Input = PreparedClash::Input;
         const std::string input =
-            clash.list ? s.msg.clash_list : strprintf(s.msg.clash_zone, clash.input.c_str());
+            clash.kind == Input::list
+                ? s.msg.clash_list
+                : strprintf(clash.kind == Input::zone ? s.msg.clash_zone : s.msg.clash_cell,
+                            clash.input.c_str());
         fail(s.term, strprintf(s.msg.prepared_clash, clash.prepared.c_str(), input.c_str()));
     }
     return zones;
@@ -91,7 +96,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
         p.prep.space_group = symmetry_given.setting->number;
     }
     p.list = take_list_name(s, cl);
-    const std::vector<Zone> zones = zones_of(s, p.list);
+    const std::vector<Zone> zones = zones_of(s, p.list, reports.cell_file);
     warn_repeated_zones(s, zones);
     take_parameters(s, cl, p);
     // Before any zone is prepared: nothing is written when the wavelength is missing.
@@ -150,25 +155,16 @@ void run_merge(const Session& s, const CommandLine& cl) {
     if (!symmetry.representative) throw Fatal{};
 }
 
+const std::vector<OptionSpec>& merge_options() {
+    static const std::vector<OptionSpec> options{
+        {"sg", true},     {"ita", false},      {"stats", false},    {"shells", true},
+        {"cell", true},   {"cell-file", true}, {"absences", false}, {"match", true},
+        {"shelx", false}, {"cif", false},      {"kv", true},        {"composition", true}};
+    return options;
+}
+
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg) {
-    // The options read by symmetry_options, report_options, take_match_mode and
-    // export_options.
-    const ToolInfo info{tool,
-                        msg.language,
-                        msg.usage,
-                        msg.options_usage,
-                        {{"sg", true},
-                         {"ita", false},
-                         {"stats", false},
-                         {"shells", true},
-                         {"cell", true},
-                         {"cell-file", true},
-                         {"absences", false},
-                         {"match", true},
-                         {"shelx", false},
-                         {"cif", false},
-                         {"kv", true},
-                         {"composition", true}}};
+    const ToolInfo info{tool, msg.language, msg.usage, msg.options_usage, merge_options()};
     return run_tool(argc, argv, info, [&msg](const Terminal& t, const CommandLine& cl) {
         run_merge(Session{t, msg}, cl);
     });

@@ -3,10 +3,16 @@
 // and Rint.
 #pragma once
 
+#include <vector>
+
 #include "common/command_line.hpp"
 #include "merge/session.hpp"
 
 namespace ped::merge {
+
+// The options of the merge tool (read by symmetry_options, report_options, take_match_mode
+// and export_options).
+const std::vector<OptionSpec>& merge_options();
 
 // The whole run; a fatal error throws Fatal after `error` has reported it.
 void run_merge(const Session& s, const CommandLine& cl);

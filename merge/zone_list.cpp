@@ -27,17 +27,21 @@ int read_zone_list(const std::string& path, std::vector<Zone>& zones) {
 }
 
 bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,
-                         PreparedClash& clash) {
+                         const std::string& cell_file, PreparedClash& clash) {
     std::vector<std::string> zone_files;
     for (const Zone& z : zones) zone_files.push_back(z.name);
     for (const Zone& z : zones) {
         if (same_file(z.prepared, list)) {
-            clash = {z.prepared, list, true};
+            clash = {z.prepared, list, PreparedClash::Input::list};
             return true;
         }
         const std::string input = replaced_input({z.prepared}, zone_files);
         if (!input.empty()) {
-            clash = {z.prepared, input, false};
+            clash = {z.prepared, input, PreparedClash::Input::zone};
+            return true;
+        }
+        if (!cell_file.empty() && same_file(z.prepared, cell_file)) {
+            clash = {z.prepared, cell_file, PreparedClash::Input::cell_file};
             return true;
         }
     }

@@ -18,13 +18,14 @@ struct Zone {
 int read_zone_list(const std::string& path, std::vector<Zone>& zones);
 int read_zone_list(std::FILE* file, std::vector<Zone>& zones);
 
-// The prepared file that would replace the list file or a zone file, and which input it would
-// replace (`list` true for the list file): false when there is none.
+// The prepared file that would replace the list file, a zone file or the cell file ("" for
+// none), and which input it would replace: false when there is none.
 struct PreparedClash {
+    enum class Input { list, zone, cell_file };
     std::string prepared, input;
-    bool list = false;
+    Input kind = Input::zone;
 };
 bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,
-                         PreparedClash& clash);
+                         const std::string& cell_file, PreparedClash& clash);
 
 }  // namespace ped::merge

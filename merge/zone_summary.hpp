@@ -15,7 +15,8 @@ namespace ped::merge {
 // from 1.
 inline constexpr double kCalibrationTolerance = 0.02;
 
-// A zone named again in the list (each repeat, with the first zone of that name).
+// A zone named again in the list, under its name or another that reaches the same file (each
+// repeat, with the first zone of that file).
 void warn_repeated_zones(const Session& s, const std::vector<Zone>& zones);
 
 // A space-group number outside 1 to 230.

@@ -109,7 +109,8 @@ TEST(Console, AtATerminalTheErrorWaitsForEnter) {
 }
 
 // The command line shared by the tools: options wherever they stand, "--name=value" and
-// "--name value", "--" ending the options, and the faults that end a run.
+// "--name value" (unless the next argument is an option), "--" ending the options, and the
+// faults that end a run.
 TEST(CommandLine, OptionsAreTakenOutBeforePositionsAreCounted) {
     struct Case {
         std::vector<std::string> args, positions;
@@ -133,6 +134,10 @@ TEST(CommandLine, OptionsAreTakenOutBeforePositionsAreCounted) {
         {{"--bogus"}, {}, {}, false, false, "unknown option --bogus"},
         {{"in.txt", "--sg"}, {}, {}, false, false, "the option --sg needs a value"},
         {{"--ita=yes"}, {}, {}, false, false, "the option --ita takes no value"},
+        {{"--sg", "--ita"}, {}, {}, false, false, "the option --sg needs a value"},
+        {{"--sg", "-h"}, {}, {}, false, false, "the option --sg needs a value"},
+        {{"--ita", "x", "--ita"}, {}, {}, false, false, "the option --ita is given more than once"},
+        {{"-h", "--help"}, {}, {}, false, false, "the option --help is given more than once"},
     };
     for (const Case& c : cases) {
         test::FakeTerminal t;

@@ -48,7 +48,7 @@ TEST(Absences, ReportListsExactlyWhatTheFilterRemoved) {
         for (size_t c = 0; c < removed.size(); ++c) EXPECT_EQ(taken[c], removed[c].size());
 
         // The report: every condition with its count and its five strongest, by intensity.
-        const std::string text = absences_text(sym, {{"box", true, removed}}, true);
+        const std::string text = absences_text(sym, {{"box", removed}}, true);
         for (size_t c = 0; c < removed.size(); ++c) {
             std::vector<ZoneRecord> byI = removed[c];
             std::stable_sort(byI.begin(), byI.end(), [](const ZoneRecord& a, const ZoneRecord& b) {
