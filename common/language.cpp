@@ -20,6 +20,7 @@ const Language english = {
     /* incomplete */ "%s: the file could not be written completely\n",
     /* would_replace_console */
     "The output name \"%s\" would overwrite the input file %s; please choose another name.\n",
+    /* line_too_long */ "%s:%ld: longer than %zu bytes, skipped\n",
     /* line_skipped */ "%s:%ld: not a record (%s), skipped\n",
     /* options_heading */ "\nOptions:\n",
     /* common_options */
@@ -46,6 +47,7 @@ const Language french = {
     /* incomplete */ "%s: le fichier n'a pas pu etre ecrit en entier\n",
     /* would_replace_console */
     "Le nom de sortie \"%s\" remplacerait le fichier d'entree %s ; donnez un autre nom.\n",
+    /* line_too_long */ "%s:%ld: plus de %zu octets, ligne ignoree\n",
     /* line_skipped */ "%s:%ld: pas un enregistrement (%s), ligne ignoree\n",
     /* options_heading */ "\nOptions :\n",
     /* common_options */

@@ -51,16 +51,26 @@ CellProblem parse_cell(const std::string& text, UnitCell& cell) {
     return check_cell(cell);
 }
 
-int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem) {
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem, long* line) {
     problem = CellProblem::not_six_numbers;
-    const int reason = read_lines(path, [&](const std::string& line, long) {
+    long found = 0;
+    // The first line that is not blank is the cell.
+    const auto each = [&](const std::string& text, long number) {
+        found = number;
         double v[6];
-        if (scan_record(line, nullptr, 0, v, 6)) {
+        if (scan_record(text, nullptr, 0, v, 6)) {
             cell = {v[0], v[1], v[2], v[3], v[4], v[5]};
             problem = check_cell(cell);
         }
-        return false;  // the first line that is not blank is the cell
-    });
+        return false;
+    };
+    const auto too_long = [&](long number) {
+        found = number;
+        problem = CellProblem::long_line;
+        return false;
+    };
+    const int reason = read_lines(path, each, too_long);
+    if (line) *line = found;
     return reason;
 }
 

@@ -17,7 +17,8 @@ enum class CellProblem {
     not_six_numbers,  // not six finite numbers
     length,           // a length of 0 or below
     angle,            // an angle outside 0 to 180 degrees (both excluded)
-    volume            // angles that close no cell (no volume)
+    volume,           // angles that close no cell (no volume)
+    long_line         // the line of the cell file is longer than kLongestLine
 };
 
 // The checks above, in that order.
@@ -28,9 +29,11 @@ CellProblem parse_cell(const std::string& text, UnitCell& cell);
 
 // The cell file: its first line that is not blank holds a b c alpha beta gamma ("%10.4lf" each
 // as the cell tool writes them, with or without a line end); words after them are ignored.
-// Returns 0 and sets `problem` (none when the cell is good), or the system's reason (an errno
+// Returns 0 and sets `problem` (none when the cell is good) and `line` (when given: the number
+// of the line that holds the cell, 0 when there is none), or the system's reason (an errno
 // value) why the file could not be opened or read.
-int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem);
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem,
+                   long* line = nullptr);
 
 // The reciprocal metric of a (checked) cell: g(h, k, l) = 1/d in reciprocal angstrom.
 class ReciprocalMetric {

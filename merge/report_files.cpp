@@ -45,11 +45,14 @@ ReportOptions report_options(const Session& s, const CommandLine& cl) {
     if (cl.has("cell-file")) {
         o.cell_file = cl.value("cell-file");
         CellProblem problem;
-        if (const int reason = read_cell_file(o.cell_file, cell, problem))
+        long line = 0;
+        if (const int reason = read_cell_file(o.cell_file, cell, problem, &line))
             fail_file(s.term, o.cell_file, reason, kCannotOpen);
+        const std::string why = problem == CellProblem::long_line
+                                    ? strprintf(s.msg.cell_long_line, line, kLongestLine)
+                                    : cell_why(s.msg, problem);
         if (problem != CellProblem::none)
-            fail(s.term,
-                 strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), cell_why(s.msg, problem)));
+            fail(s.term, strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), why.c_str()));
         o.cell = cell;
     }
     return o;

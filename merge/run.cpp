@@ -36,7 +36,7 @@ void open_or_fail(const Session& s, OutFile& file, const std::string& path) {
 // before anything is written.
 std::vector<Zone> zones_of(const Session& s, const std::string& list) {
     std::vector<Zone> zones;
-    if (const int reason = read_zone_list(list, zones))
+    if (const int reason = read_zone_list(s.term, list, zones))
         fail_file(s.term, list, reason, kCannotOpen);
     std::fprintf(s.term.out, kZoneCount, static_cast<int>(zones.size()));
     PreparedClash clash;
