@@ -28,6 +28,8 @@ CellProblem check_cell(const UnitCell& c) {
         if (!std::isfinite(v)) return CellProblem::not_six_numbers;
     for (double length : {c.a, c.b, c.c})
         if (!(length > 0)) return CellProblem::length;
+    for (double length : {c.a, c.b, c.c})
+        if (!(length < kLongestCellLength)) return CellProblem::huge_length;
     for (double angle : {c.alpha, c.beta, c.gamma})
         if (!(angle > 0 && angle < 180)) return CellProblem::angle;
     if (!(volume_factor(c) > 1e-12)) return CellProblem::volume;
@@ -98,8 +100,9 @@ double ReciprocalMetric::g(double h, double k, double l) const {
     return std::sqrt(sum > 0 ? sum : 0);
 }
 
-int ReciprocalMetric::max_index(int axis, double g_max) const {
-    return static_cast<int>(std::floor(lengths_[axis] * g_max + 1e-9));
+double ReciprocalMetric::max_index(int axis, double g_max) const {
+    const double index = std::floor(lengths_[axis] * g_max + 1e-9);
+    return index > 0 ? index : 0;
 }
 
 }  // namespace ped

@@ -16,10 +16,14 @@ enum class CellProblem {
     none,
     not_six_numbers,  // not six finite numbers
     length,           // a length of 0 or below
+    huge_length,      // a length of kLongestCellLength or more
     angle,            // an angle outside 0 to 180 degrees (both excluded)
     volume,           // angles that close no cell (no volume)
     long_line         // the line of the cell file is longer than kLongestLine
 };
+
+// No crystal has a cell length of 10^4 angstrom: such a length is a typing error.
+inline constexpr double kLongestCellLength = 1e4;
 
 // The checks above, in that order.
 CellProblem check_cell(const UnitCell& cell);
@@ -40,8 +44,10 @@ class ReciprocalMetric {
   public:
     explicit ReciprocalMetric(const UnitCell& cell);
     double g(double h, double k, double l) const;
-    // The largest |h|, |k| and |l| of a reflection with g at most `g_max` (|h| <= a g_max).
-    int max_index(int axis, double g_max) const;
+    // The largest |h|, |k| and |l| of a reflection with g at most `g_max` (|h| <= a g_max,
+    // 0 when g_max is not above 0): a whole number, kept as a real so that no cell and no g
+    // overflow it; bound it before converting it to an integer.
+    double max_index(int axis, double g_max) const;
 
   private:
     double lengths_[3];

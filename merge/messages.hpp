@@ -129,6 +129,7 @@ struct Messages {
     const char* cell_angle;
     const char* cell_volume;
     const char* cell_both;
+    const char* cell_huge_length;      // a why of cell_bad and cell_file_bad
     const char* cell_long_line;        // the why of a cell file: %ld line, %zu the longest line
     const char* completeness_skipped;  // %s file
     const char* no_statistics;         // %s file

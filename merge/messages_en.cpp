@@ -205,6 +205,7 @@ const Messages english_catalogue = {
     /* cell_angle */ "an angle is not between 0 and 180 degrees",
     /* cell_volume */ "the angles close no cell",
     /* cell_both */ "error: give --cell or --cell-file, not both",
+    /* cell_huge_length */ "a length is 10000 angstrom or more, which no crystal has",
     /* cell_long_line */ "line %ld is longer than %zu bytes",
     /* completeness_skipped */
     "note: the cell and the g range hold too many reflections to count: no completeness in "

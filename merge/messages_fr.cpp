@@ -223,6 +223,7 @@ const Messages french_catalogue = {
     /* cell_angle */ "un angle n'est pas entre 0 et 180 degres",
     /* cell_volume */ "les angles ne ferment aucune maille",
     /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
+    /* cell_huge_length */ "une longueur vaut 10000 angstroms ou plus, ce qu'aucun cristal n'a",
     /* cell_long_line */ "la ligne %ld a plus de %zu octets",
     /* completeness_skipped */
     "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "

@@ -12,6 +12,8 @@ const char* cell_why(const Messages& msg, CellProblem problem) {
     switch (problem) {
         case CellProblem::length:
             return msg.cell_length;
+        case CellProblem::huge_length:
+            return msg.cell_huge_length;
         case CellProblem::angle:
             return msg.cell_angle;
         case CellProblem::volume:

@@ -45,7 +45,8 @@ TEST(UnitCell, RefusedCells) {
         {"5;5;5;90;90;90", P::not_six_numbers}, {"5,5,nan,90,90,90", P::not_six_numbers},
         {"5,0,5,90,90,90", P::length},          {"5,5,-5,90,90,90", P::length},
         {"5,5,5,90,180,90", P::angle},          {"5,5,5,0,90,90", P::angle},
-        {"5,5,5,60,60,150", P::volume}};
+        {"5,5,5,60,60,150", P::volume},         {"1e4,5,5,90,90,90", P::huge_length},
+        {"5,9999.99,5,90,90,90", P::none},      {"5,5,1e10,90,90,90", P::huge_length}};
     for (const auto& [text, problem] : cases) {
         UnitCell cell;
         EXPECT_EQ(parse_cell(text, cell), problem) << text;

@@ -78,6 +78,7 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.space_group_range,
                                         m.cell_bad,
                                         m.cell_file_bad,
+                                        m.cell_huge_length,
                                         m.cell_long_line,
                                         m.completeness_skipped,
                                         m.no_statistics,
