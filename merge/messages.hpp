@@ -131,6 +131,8 @@ struct Messages {
     const char* cell_both;
     const char* cell_huge_length;      // a why of cell_bad and cell_file_bad
     const char* cell_long_line;        // the why of a cell file: %ld line, %zu the longest line
+    const char* kv_range;              // %s the value of --kv
+    const char* lorentz_kv_range;      // %g the voltage of the Lorentz correction
     const char* completeness_skipped;  // %s file
     const char* no_statistics;         // %s file
     // Matching of zones (--match) and the uncertainties of the factors (standard error).

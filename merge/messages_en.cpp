@@ -207,6 +207,11 @@ const Messages english_catalogue = {
     /* cell_both */ "error: give --cell or --cell-file, not both",
     /* cell_huge_length */ "a length is 10000 angstrom or more, which no crystal has",
     /* cell_long_line */ "line %ld is longer than %zu bytes",
+    /* kv_range */
+    "error: --kv=%s: the accelerating voltage of a microscope is from 1 to 10000 kV",
+    /* lorentz_kv_range */
+    "error: the CIF and the SHELX .ins file take the electron wavelength from the voltage of "
+    "the Lorentz correction, %g kV, which is not from 1 to 10000 kV",
     /* completeness_skipped */
     "note: the cell and the g range hold too many reflections to count: no completeness in "
     "%s\n",

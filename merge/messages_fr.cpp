@@ -225,6 +225,12 @@ const Messages french_catalogue = {
     /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
     /* cell_huge_length */ "une longueur vaut 10000 angstroms ou plus, ce qu'aucun cristal n'a",
     /* cell_long_line */ "la ligne %ld a plus de %zu octets",
+    /* kv_range */
+    "erreur : --kv=%s : la tension d'acceleration d'un microscope est comprise entre 1 et "
+    "10000 kV",
+    /* lorentz_kv_range */
+    "erreur : le CIF et le fichier .ins de SHELX prennent la longueur d'onde des electrons de "
+    "la tension de la correction de Lorentz, %g kV, qui n'est pas comprise entre 1 et 10000 kV",
     /* completeness_skipped */
     "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
     "completude dans %s\n",

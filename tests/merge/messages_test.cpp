@@ -80,6 +80,8 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.cell_file_bad,
                                         m.cell_huge_length,
                                         m.cell_long_line,
+                                        m.kv_range,
+                                        m.lorentz_kv_range,
                                         m.completeness_skipped,
                                         m.no_statistics,
                                         m.match_no_laue_class,
