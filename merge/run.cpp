@@ -9,6 +9,7 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/cell_check.hpp"
 #include "merge/export_files.hpp"
 #include "merge/export_options.hpp"
 #include "merge/factor_uncertainty.hpp"
@@ -134,6 +135,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     const std::optional<MergeResult> m = merge_and_report(s, list, symmetry, merged);
     for (OutFile* file : {&report, &report_g, &scaled, &merged})
         close_or_fail(s.term, *file, s.term.lang.cannot_write);
+    if (reports.cell && m) check_cell_fit(s, *reports.cell, m->merged, names.merged);
     if (reports.stats && m)
         write_statistics(s, reports, p, symmetry, zones, factors, merged_groups(*m, list, zone_of));
     else if (reports.stats)

@@ -80,6 +80,7 @@ TEST(French, EveryTextHasItsCounterpartWithTheSameArguments) {
                                         m.cell_file_bad,
                                         m.cell_huge_length,
                                         m.cell_long_line,
+                                        m.cell_misfit,
                                         m.kv_range,
                                         m.lorentz_kv_range,
                                         m.completeness_skipped,
