@@ -1,6 +1,7 @@
 // Cells: the cell file the --cell-file option reads, and the same bytes as a --cell value. A
 // cell taken as good has six finite numbers within their limits, and its index box stays
 // bounded however far in g it is asked.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -32,20 +33,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     UnitCell cell;
     if (parse_cell(text, cell) == CellProblem::none) require_good(cell);
 
-    // In memory when the system has a memory file system: a file on disk is rewritten a hundred
-    // times slower.
-    static const std::string path =
-        std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/fuzz_cell_file." +
-        std::to_string(getpid());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return 0;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    if (std::fclose(file) != 0 || !written) return 0;
+    // The bytes as a file in memory, which disappears with its descriptor.
+    const int fd = memfd_create("fuzz_cell_file", 0);
+    if (fd < 0) return 0;
+    if (write(fd, data, size) != static_cast<ssize_t>(size)) {
+        close(fd);
+        return 0;
+    }
     CellProblem problem = CellProblem::none;
     long line = -1;
-    fuzz::require(read_cell_file(path, cell, problem, &line) == 0);
-    unlink(path.c_str());
-    fuzz::require(line >= 0);
+    const int reason = read_cell_file("/proc/self/fd/" + std::to_string(fd), cell, problem, &line);
+    close(fd);
+    fuzz::require(reason == 0 && line >= 0);
     if (problem == CellProblem::none) {
         fuzz::require(line > 0);
         require_good(cell);
