@@ -24,19 +24,14 @@ void run_cell(const Terminal& t, const CommandLine& cl) {
     const std::string output = output_name(input);
     if (same_file(input, output)) fail(t, strprintf(kOwnOutput, output.c_str()));
 
-    // The output file is created before the data are read, so that a folder where it cannot
-    // be written is known before the scan.
-    std::FILE* in = std::fopen(input.c_str(), "rb");
-    const int in_errno = errno;
-    OutFile file;
-    const bool created = file.open(output);
-    const int out_errno = errno;
-    if (!in) fail_file(t, input, in_errno, kCannotOpen);
+    // The input is read first: a run on a file that cannot be read leaves an output of the
+    // same stem as it was. The output is created before the questions, so that a folder where
+    // it cannot be written is known before the scan.
     std::vector<Reflection> reflections;
-    const int reason = created ? read_reflections(in, input, t, reflections) : 0;
-    std::fclose(in);
-    if (!created) fail_file(t, output, out_errno, kCannotOpen);
-    if (reason) fail_file(t, input, reason, kCannotOpen);
+    if (const int reason = read_reflections(input, t, reflections))
+        fail_file(t, input, reason, kCannotOpen);
+    OutFile file;
+    if (!file.open(output)) fail_file(t, output, errno, kCannotOpen);
     std::fprintf(out, kReflectionCount, static_cast<int>(reflections.size()));
 
     const int symmetry = take_symmetry(t, cl);

@@ -35,19 +35,35 @@ std::string Console::read_word() {
     while (peek() != EOF && is_space(peek())) get();
     if (peek() == EOF) throw InputEnded();
     std::string word;
-    while (peek() != EOF && !is_space(peek())) word.push_back(static_cast<char>(get()));
+    word_cut_ = false;
+    while (peek() != EOF && !is_space(peek())) {
+        const char c = static_cast<char>(get());
+        if (word.size() < kLongestLine)
+            word.push_back(c);
+        else
+            word_cut_ = true;
+    }
     return word;
 }
 
-bool Console::read_int(int& value, std::string& word) {
+// The next word, false (with the rest of its line dropped) when it is too long to be a number.
+bool Console::read_number_word(std::string& word) {
     word = read_word();
+    if (!word_cut_) return true;
+    word = word.substr(0, 32) + "...";
+    drop_line();
+    return false;
+}
+
+bool Console::read_int(int& value, std::string& word) {
+    if (!read_number_word(word)) return false;
     if (parse_int(word, value)) return true;
     drop_line();
     return false;
 }
 
 bool Console::read_double(double& value, std::string& word) {
-    word = read_word();
+    if (!read_number_word(word)) return false;
     if (parse_double(word, value)) return true;
     drop_line();
     return false;
@@ -61,9 +77,7 @@ std::string Console::read_name(const std::string& fallback) {
         get();
         return fallback;
     }
-    std::string name;
-    while (peek() != EOF && !is_space(peek())) name.push_back(static_cast<char>(get()));
-    return name;
+    return read_word();
 }
 
 int Console::read_char() {

@@ -20,12 +20,13 @@ class Console {
     explicit Console(std::FILE* in) : in_(in) {}
 
     // Skips white space (line ends included) and reads the next white-space-delimited word.
-    // The character that ends the word stays pending.
+    // The character that ends the word stays pending. Of a word longer than kLongestLine the
+    // first kLongestLine bytes are kept (a name that long opens no file).
     std::string read_word();
 
-    // Reads a word that must convert wholly (an int; a finite real). When it does not, the
-    // word and the rest of its line are dropped and false is returned with `word` set to
-    // the text that was refused.
+    // Reads a word that must convert wholly (an int; a finite real). When it does not, or is
+    // longer than kLongestLine, the word and the rest of its line are dropped and false is
+    // returned with `word` set to the text that was refused (the start of a long word).
     bool read_int(int& value, std::string& word);
     bool read_double(double& value, std::string& word);
 
@@ -52,11 +53,13 @@ class Console {
     int peek();
     int get();
     void drop_line();
+    bool read_number_word(std::string& word);
 
     std::FILE* in_;
     int pending_ = kNothing;
     bool started_ = false;       // something has been read
     bool at_line_start_ = true;  // the last character read was a line end
+    bool word_cut_ = false;      // the last word read was longer than kLongestLine
     static constexpr int kNothing = -2;
 };
 

@@ -20,6 +20,7 @@ const Language english = {
     /* incomplete */ "%s: the file could not be written completely\n",
     /* would_replace_console */
     "The output name \"%s\" would overwrite the input file %s; please choose another name.\n",
+    /* line_too_long */ "%s:%ld: longer than %zu bytes, skipped\n",
     /* line_skipped */ "%s:%ld: not a record (%s), skipped\n",
     /* option_twice */ "error: the option --%s is given more than once",
     /* output_name_empty */ "error: the output name is empty",
@@ -51,6 +52,7 @@ const Language french = {
     /* incomplete */ "%s: le fichier n'a pas pu etre ecrit en entier\n",
     /* would_replace_console */
     "Le nom de sortie \"%s\" remplacerait le fichier d'entree %s ; donnez un autre nom.\n",
+    /* line_too_long */ "%s:%ld: plus de %zu octets, ligne ignoree\n",
     /* line_skipped */ "%s:%ld: pas un enregistrement (%s), ligne ignoree\n",
     /* option_twice */ "erreur : l'option --%s est donnee plus d'une fois",
     /* output_name_empty */ "erreur : le nom de sortie est vide",

@@ -27,6 +27,7 @@ struct Language {
     const char* console_not_written;    // on the diagnostic stream, standard output failed
     const char* incomplete;             // %s the file that could not be written completely
     const char* would_replace_console;  // %s output name, %s input file; asked again
+    const char* line_too_long;          // %s file, %ld line, %zu the longest line
     const char* line_skipped;           // %s file, %ld line, %s what the line should hold
     const char* option_twice;           // %s the option name
     const char* output_name_empty;      // fatal: an empty output name from the command line

@@ -34,6 +34,13 @@ bool parse_reflection(const std::string& line, Reflection& r) {
 
 namespace {
 
+LongLineHandler skip_long(const std::string& name, const Terminal& t) {
+    return [&name, &t](long number) {
+        warn_long_line(t, name, number);
+        return true;
+    };
+}
+
 LineHandler collect(const std::string& name, const Terminal& t, std::vector<Reflection>& out) {
     return [&name, &t, &out](const std::string& line, long number) {
         Reflection r;
@@ -49,11 +56,11 @@ LineHandler collect(const std::string& name, const Terminal& t, std::vector<Refl
 
 int read_reflections(std::FILE* file, const std::string& name, const Terminal& t,
                      std::vector<Reflection>& out) {
-    return read_lines(file, collect(name, t, out));
+    return read_lines(file, collect(name, t, out), skip_long(name, t));
 }
 
 int read_reflections(const std::string& path, const Terminal& t, std::vector<Reflection>& out) {
-    return read_lines(path, collect(path, t, out));
+    return read_lines(path, collect(path, t, out), skip_long(path, t));
 }
 
 }  // namespace ped

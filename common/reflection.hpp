@@ -36,8 +36,8 @@ bool keeps_separators(const Reflection& r);
 bool parse_reflection(const std::string& line, Reflection& r);
 
 // Reads every record of a file in file order. Blank lines are skipped; a line that is not a
-// record is skipped with a warning naming `name` and the line. Returns 0, or the system's
-// reason why the file could not be opened or read.
+// record, or is longer than kLongestLine, is skipped with a warning naming `name` and the line.
+// Returns 0, or the system's reason why the file could not be opened or read.
 int read_reflections(std::FILE* file, const std::string& name, const Terminal& t,
                      std::vector<Reflection>& out);
 int read_reflections(const std::string& path, const Terminal& t, std::vector<Reflection>& out);

@@ -10,6 +10,11 @@ namespace ped {
 
 #define PED_PRINTF_LIKE(fmt, args) __attribute__((format(printf, fmt, args)))
 
+// The longest line of a file, and the longest word of the console, that the tools take (line
+// end not counted): 1 MiB, far above any real line, so that memory stays bounded whatever
+// the input holds.
+inline constexpr std::size_t kLongestLine = std::size_t{1} << 20;
+
 // printf into a std::string.
 std::string strprintf(const char* fmt, ...) PED_PRINTF_LIKE(1, 2);
 

@@ -28,6 +28,8 @@ CellProblem check_cell(const UnitCell& c) {
         if (!std::isfinite(v)) return CellProblem::not_six_numbers;
     for (double length : {c.a, c.b, c.c})
         if (!(length > 0)) return CellProblem::length;
+    for (double length : {c.a, c.b, c.c})
+        if (!(length < kLongestCellLength)) return CellProblem::huge_length;
     for (double angle : {c.alpha, c.beta, c.gamma})
         if (!(angle > 0 && angle < 180)) return CellProblem::angle;
     if (!(volume_factor(c) > 1e-12)) return CellProblem::volume;
@@ -51,16 +53,26 @@ CellProblem parse_cell(const std::string& text, UnitCell& cell) {
     return check_cell(cell);
 }
 
-int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem) {
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem, long* line) {
     problem = CellProblem::not_six_numbers;
-    const int reason = read_lines(path, [&](const std::string& line, long) {
+    long found = 0;
+    // The first line that is not blank is the cell.
+    const auto each = [&](const std::string& text, long number) {
+        found = number;
         double v[6];
-        if (scan_record(line, nullptr, 0, v, 6)) {
+        if (scan_record(text, nullptr, 0, v, 6)) {
             cell = {v[0], v[1], v[2], v[3], v[4], v[5]};
             problem = check_cell(cell);
         }
-        return false;  // the first line that is not blank is the cell
-    });
+        return false;
+    };
+    const auto too_long = [&](long number) {
+        found = number;
+        problem = CellProblem::long_line;
+        return false;
+    };
+    const int reason = read_lines(path, each, too_long);
+    if (line) *line = found;
     return reason;
 }
 
@@ -88,8 +100,9 @@ double ReciprocalMetric::g(double h, double k, double l) const {
     return std::sqrt(sum > 0 ? sum : 0);
 }
 
-int ReciprocalMetric::max_index(int axis, double g_max) const {
-    return static_cast<int>(std::floor(lengths_[axis] * g_max + 1e-9));
+double ReciprocalMetric::max_index(int axis, double g_max) const {
+    const double index = std::floor(lengths_[axis] * g_max + 1e-9);
+    return index > 0 ? index : 0;
 }
 
 }  // namespace ped

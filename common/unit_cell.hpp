@@ -16,9 +16,14 @@ enum class CellProblem {
     none,
     not_six_numbers,  // not six finite numbers
     length,           // a length of 0 or below
+    huge_length,      // a length of kLongestCellLength or more
     angle,            // an angle outside 0 to 180 degrees (both excluded)
-    volume            // angles that close no cell (no volume)
+    volume,           // angles that close no cell (no volume)
+    long_line         // the line of the cell file is longer than kLongestLine
 };
+
+// No crystal has a cell length of 10^4 angstrom: such a length is a typing error.
+inline constexpr double kLongestCellLength = 1e4;
 
 // The checks above, in that order.
 CellProblem check_cell(const UnitCell& cell);
@@ -28,17 +33,21 @@ CellProblem parse_cell(const std::string& text, UnitCell& cell);
 
 // The cell file: its first line that is not blank holds a b c alpha beta gamma ("%10.4lf" each
 // as the cell tool writes them, with or without a line end); words after them are ignored.
-// Returns 0 and sets `problem` (none when the cell is good), or the system's reason (an errno
+// Returns 0 and sets `problem` (none when the cell is good) and `line` (when given: the number
+// of the line that holds the cell, 0 when there is none), or the system's reason (an errno
 // value) why the file could not be opened or read.
-int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem);
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem,
+                   long* line = nullptr);
 
 // The reciprocal metric of a (checked) cell: g(h, k, l) = 1/d in reciprocal angstrom.
 class ReciprocalMetric {
   public:
     explicit ReciprocalMetric(const UnitCell& cell);
     double g(double h, double k, double l) const;
-    // The largest |h|, |k| and |l| of a reflection with g at most `g_max` (|h| <= a g_max).
-    int max_index(int axis, double g_max) const;
+    // The largest |h|, |k| and |l| of a reflection with g at most `g_max` (|h| <= a g_max,
+    // 0 when g_max is not above 0): a whole number, kept as a real so that no cell and no g
+    // overflow it; bound it before converting it to an integer.
+    double max_index(int axis, double g_max) const;
 
   private:
     double lengths_[3];

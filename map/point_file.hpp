@@ -24,8 +24,9 @@ double window_limit(const Row& reference, int repetitions);
 void write_point_file(OutFile& out, const std::vector<Row>& rows, const std::vector<double>& angles,
                       int reference, int repetitions);
 
-// Reads x and y of every line (further columns ignored; a line without two numbers is
-// skipped). Returns 0, or the system's reason why the file could not be opened or read.
+// Reads x and y of every line (further columns ignored; a line without two numbers, or longer
+// than kLongestLine, is skipped). Returns 0, or the system's reason why the file could not be
+// opened or read.
 int read_point_file(const std::string& path, std::vector<Point>& points);
 
 }  // namespace ped::map

@@ -21,8 +21,13 @@ std::vector<Row> read_rows(const Terminal& t, const MapRun& run) {
     std::vector<Row> rows;
     const TiltRead read = read_tilt_file(run.input, rows);
     if (read.reason) fail_file(t, run.input, read.reason, kBadInputName);
-    const std::string fault = read.bad_line ? strprintf(kBadRow, read.bad_line, run.input.c_str())
-                                            : run_values_fault(run, rows.size());
+    std::string fault;
+    if (read.too_long)
+        fault = strprintf(kLongRow, read.bad_line, run.input.c_str(), kLongestLine);
+    else if (read.bad_line)
+        fault = strprintf(kBadRow, read.bad_line, run.input.c_str());
+    else
+        fault = run_values_fault(run, rows.size());
     if (!fault.empty()) fail(t, fault);
     return rows;
 }

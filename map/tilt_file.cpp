@@ -26,17 +26,25 @@ LineHandler add_row(std::vector<Row>& rows, TiltRead& result) {
     };
 }
 
+LongLineHandler stop_long(TiltRead& result) {
+    return [&result](long number) {
+        result.bad_line = number;
+        result.too_long = true;
+        return false;
+    };
+}
+
 }  // namespace
 
 TiltRead read_tilt_file(const std::string& path, std::vector<Row>& rows) {
     TiltRead result;
-    result.reason = read_lines(path, add_row(rows, result));
+    result.reason = read_lines(path, add_row(rows, result), stop_long(result));
     return result;
 }
 
 TiltRead read_tilt_file(std::FILE* file, std::vector<Row>& rows) {
     TiltRead result;
-    result.reason = read_lines(file, add_row(rows, result));
+    result.reason = read_lines(file, add_row(rows, result), stop_long(result));
     return result;
 }
 

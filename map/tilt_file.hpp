@@ -1,6 +1,7 @@
 // The tilt file: one row of reflections per line, "first-tilt second-tilt spacing" (the two
 // tilt angles in degrees, the spacing of the reflections along the row in the unit of the
-// map). Blank lines are skipped and not counted; words after the third number are ignored.
+// map). Blank lines are skipped and not counted; words after the third number are ignored. A
+// line longer than kLongestLine is no row.
 #pragma once
 
 #include <cstdio>
@@ -16,8 +17,9 @@ struct Row {
 };
 
 struct TiltRead {
-    int reason = 0;     // the system's reason why the file could not be opened or read, or 0
-    long bad_line = 0;  // the first line (blank lines counted) without three numbers, or 0
+    int reason = 0;         // the system's reason why the file could not be opened or read, or 0
+    long bad_line = 0;      // the first line (blank lines counted) without three numbers, or 0
+    bool too_long = false;  // that line is longer than kLongestLine
 };
 
 // Parses one line. False when it does not start with three numbers.

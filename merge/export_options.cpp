@@ -66,8 +66,9 @@ ExportOptions export_options(const Session& s, const CommandLine& cl) {
     if (cl.has("kv")) {
         const std::string value = cl.value("kv");
         double kv = 0;
-        if (!parse_double(value, kv) || !std::isfinite(kv) || kv <= 0)
+        if (!parse_double(value, kv))
             fail(s.term, strprintf(s.term.lang.option_bad_value, "kv", value.c_str()));
+        if (!microscope_voltage(kv)) fail(s.term, strprintf(s.msg.kv_range, value.c_str()));
         o.kv = kv;
         o.kv_text = value;
     }
@@ -97,7 +98,9 @@ std::optional<double> export_wavelength(const Session& s, const ExportOptions& o
         return std::nullopt;
     }
     std::optional<double> kv = o.kv;
-    if (p.lorentz && std::isfinite(p.voltage) && p.voltage > 0) {
+    if (p.lorentz) {
+        if (!microscope_voltage(p.voltage))
+            fail(s.term, strprintf(s.msg.lorentz_kv_range, p.voltage));
         if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, o.kv_text.c_str(), p.voltage);
         kv = p.voltage;
     }

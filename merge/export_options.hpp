@@ -27,8 +27,15 @@ inline constexpr const char* kShelxMerged = "_shelx_merged.hkl";
 inline constexpr const char* kShelxIns = "_shelx.ins";
 inline constexpr const char* kCif = "_hkl.cif";
 
-// Reads them before anything is asked or written: a voltage that is not a number above 0 and a
-// composition that does not read are fatal.
+// The accelerating voltages of microscopes, in kV: the wavelength of the exported files is
+// taken from no other (the Lorentz correction itself takes any voltage).
+inline constexpr double kLowestKv = 1, kHighestKv = 1e4;
+inline bool microscope_voltage(double kv) {
+    return kv >= kLowestKv && kv <= kHighestKv;
+}
+
+// Reads them before anything is asked or written: a voltage that is not a number from 1 to
+// 10000 and a composition that does not read are fatal.
 ExportOptions export_options(const Session& s, const CommandLine& cl);
 
 // "Ca4 Ti4 O12", "CaTiO3", "C2.5 H4": element symbols, each with its number (1 when left out,
@@ -42,7 +49,8 @@ std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell);
 
 // The electron wavelength (angstrom) the CIF and the .ins need, from the voltage of the Lorentz
 // correction or else --kv; none when no file needs it. Called once the run's parameters are
-// known and before any zone is prepared: a file that needs it without a voltage is fatal.
+// known and before any zone is prepared: a file that needs it without a voltage, or with a
+// Lorentz voltage outside 1 to 10000 kV, is fatal.
 // --kv and --composition given without a file that uses them are said to be unused.
 std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
                                         const PrepareOptions& p, bool cell);

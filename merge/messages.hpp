@@ -136,6 +136,13 @@ struct Messages {
     const char* cell_angle;
     const char* cell_volume;
     const char* cell_both;
+    const char* cell_huge_length;  // a why of cell_bad and cell_file_bad
+    const char* cell_long_line;    // the why of a cell file: %ld line, %zu the longest line
+    // The cell against the measured g (standard error): %d reflections, %s merged file, %.4f
+    // rms of g(cell)/g(measured) - 1.
+    const char* cell_misfit;
+    const char* kv_range;              // %s the value of --kv
+    const char* lorentz_kv_range;      // %g the voltage of the Lorentz correction
     const char* completeness_skipped;  // %s file
     const char* no_statistics;         // %s file
     // Matching of zones (--match) and the uncertainties of the factors (standard error).

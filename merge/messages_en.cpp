@@ -214,6 +214,17 @@ const Messages english_catalogue = {
     /* cell_angle */ "an angle is not between 0 and 180 degrees",
     /* cell_volume */ "the angles close no cell",
     /* cell_both */ "error: give --cell or --cell-file, not both",
+    /* cell_huge_length */ "a length is 10000 angstrom or more, which no crystal has",
+    /* cell_long_line */ "line %ld is longer than %zu bytes",
+    /* cell_misfit */
+    "warning: the cell does not fit the measured g: over the %d reflections of %s, the rms of "
+    "g(cell)/g(measured) - 1 is %.4f (above 0.01): check the cell, and the order of its axes "
+    "against the indices\n",
+    /* kv_range */
+    "error: --kv=%s: the accelerating voltage of a microscope is from 1 to 10000 kV",
+    /* lorentz_kv_range */
+    "error: the CIF and the SHELX .ins file take the electron wavelength from the voltage of "
+    "the Lorentz correction, %g kV, which is not from 1 to 10000 kV",
     /* completeness_skipped */
     "note: the cell and the g range hold too many reflections to count: no completeness in "
     "%s\n",

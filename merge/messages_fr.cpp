@@ -235,6 +235,18 @@ const Messages french_catalogue = {
     /* cell_angle */ "un angle n'est pas entre 0 et 180 degres",
     /* cell_volume */ "les angles ne ferment aucune maille",
     /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
+    /* cell_huge_length */ "une longueur vaut 10000 angstroms ou plus, ce qu'aucun cristal n'a",
+    /* cell_long_line */ "la ligne %ld a plus de %zu octets",
+    /* cell_misfit */
+    "attention : la maille ne correspond pas aux g mesures : sur les %d reflexions de %s, la "
+    "moyenne quadratique de g(maille)/g(mesure) - 1 vaut %.4f (plus de 0.01) : verifiez la "
+    "maille, et l'ordre de ses axes par rapport aux indices\n",
+    /* kv_range */
+    "erreur : --kv=%s : la tension d'acceleration d'un microscope est comprise entre 1 et "
+    "10000 kV",
+    /* lorentz_kv_range */
+    "erreur : le CIF et le fichier .ins de SHELX prennent la longueur d'onde des electrons de "
+    "la tension de la correction de Lorentz, %g kV, qui n'est pas comprise entre 1 et 10000 kV",
     /* completeness_skipped */
     "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
     "completude dans %s\n",

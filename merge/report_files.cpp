@@ -12,6 +12,8 @@ const char* cell_why(const Messages& msg, CellProblem problem) {
     switch (problem) {
         case CellProblem::length:
             return msg.cell_length;
+        case CellProblem::huge_length:
+            return msg.cell_huge_length;
         case CellProblem::angle:
             return msg.cell_angle;
         case CellProblem::volume:
@@ -45,11 +47,14 @@ ReportOptions report_options(const Session& s, const CommandLine& cl) {
     if (cl.has("cell-file")) {
         o.cell_file = cl.value("cell-file");
         CellProblem problem;
-        if (const int reason = read_cell_file(o.cell_file, cell, problem))
+        long line = 0;
+        if (const int reason = read_cell_file(o.cell_file, cell, problem, &line))
             fail_file(s.term, o.cell_file, reason, s.msg.option_file_cannot_open);
+        const std::string why = problem == CellProblem::long_line
+                                    ? strprintf(s.msg.cell_long_line, line, kLongestLine)
+                                    : cell_why(s.msg, problem);
         if (problem != CellProblem::none)
-            fail(s.term,
-                 strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), cell_why(s.msg, problem)));
+            fail(s.term, strprintf(s.msg.cell_file_bad, o.cell_file.c_str(), why.c_str()));
         o.cell = cell;
     }
     if (cl.has("shells") && !o.stats) say(s.term, "%s", s.msg.shells_not_used);

@@ -9,6 +9,7 @@
 #include "common/tool.hpp"
 #include "merge/assembly.hpp"
 #include "merge/banner.hpp"
+#include "merge/cell_check.hpp"
 #include "merge/export_files.hpp"
 #include "merge/export_options.hpp"
 #include "merge/factor_uncertainty.hpp"
@@ -37,7 +38,7 @@ void open_or_fail(const Session& s, OutFile& file, const std::string& path) {
 std::vector<Zone> zones_of(const Session& s, const std::string& list,
                            const std::string& cell_file) {
     std::vector<Zone> zones;
-    if (const int reason = read_zone_list(list, zones))
+    if (const int reason = read_zone_list(s.term, list, zones))
         fail_file(s.term, list, reason, kCannotOpen);
     std::fprintf(s.term.out, kZoneCount, static_cast<int>(zones.size()));
     PreparedClash clash;
@@ -139,6 +140,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     const std::optional<MergeResult> m = merge_and_report(s, list, symmetry, merged);
     for (OutFile* file : {&report, &report_g, &scaled, &merged})
         close_or_fail(s.term, *file, s.term.lang.cannot_write);
+    if (reports.cell && m) check_cell_fit(s, *reports.cell, m->merged, names.merged);
     if (reports.stats && m)
         write_statistics(s, reports, p, symmetry, zones, factors, merged_groups(*m, list, zone_of));
     else if (reports.stats)

@@ -104,13 +104,13 @@ bool count_possible(const CompletenessBasis& b, const std::vector<MergedGroup>& 
     measured.assign(static_cast<size_t>(n) + 1, 0);
     const ReciprocalMetric metric(b.cell);
     const double top = std::min(edges.back(), b.gmax);
-    int limit[3];
+    // Counted in reals first: a long cell or a large g (up to 10^6) would overflow an int.
     double triples = 1;
-    for (int axis = 0; axis < 3; ++axis) {
-        limit[axis] = metric.max_index(axis, top);
-        triples *= 2.0 * limit[axis] + 1;
-    }
-    if (triples > kMaxTriples) return false;
+    for (int axis = 0; axis < 3; ++axis) triples *= 2 * metric.max_index(axis, top) + 1;
+    if (!(triples <= kMaxTriples)) return false;
+    int limit[3];
+    for (int axis = 0; axis < 3; ++axis)
+        limit[axis] = static_cast<int>(metric.max_index(axis, top));
     const RunSymmetry& sym = *b.symmetry;
     std::set<Triple> seen;
     for (const MergedGroup& m : groups) seen.insert(sym.representative(m.h, m.k, m.l));

@@ -92,16 +92,24 @@ LineHandler collect(const Session& s, const std::string& name, std::vector<ZoneR
     };
 }
 
+LongLineHandler skip_long(const Session& s, const std::string& name, int* skipped) {
+    return [&s, &name, skipped](long number) {
+        warn_long_line(s.term, name, number);
+        if (skipped) ++*skipped;
+        return true;
+    };
+}
+
 }  // namespace
 
 int read_zone_file(const Session& s, std::FILE* file, const std::string& name,
                    std::vector<ZoneRecord>& records, int* skipped) {
-    return read_lines(file, collect(s, name, records, skipped));
+    return read_lines(file, collect(s, name, records, skipped), skip_long(s, name, skipped));
 }
 
 int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records,
                    int* skipped) {
-    return read_lines(path, collect(s, path, records, skipped));
+    return read_lines(path, collect(s, path, records, skipped), skip_long(s, path, skipped));
 }
 
 }  // namespace ped::merge

@@ -46,9 +46,9 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r);
 bool fits_zone_layout(const ZoneRecord& r);
 
 // Reads a zone file: comment lines and blank lines are skipped; a line that is not a full
-// record, or whose values do not fit their columns, is skipped with a warning naming the file
-// and the line (and counted in `skipped` when one is given). Returns 0, or the system's
-// reason why the file could not be opened or read.
+// record, whose values do not fit their columns or that is longer than kLongestLine, is skipped
+// with a warning naming the file and the line (and counted in `skipped` when one is given). Returns
+// 0, or the system's reason why the file could not be opened or read.
 int read_zone_file(const Session& s, const std::string& path, std::vector<ZoneRecord>& records,
                    int* skipped = nullptr);
 

@@ -16,14 +16,22 @@ LineHandler add_zone(std::vector<Zone>& zones) {
     };
 }
 
-}  // namespace
-
-int read_zone_list(std::FILE* file, std::vector<Zone>& zones) {
-    return read_lines(file, add_zone(zones));
+LongLineHandler skip_long(const Terminal& t, const std::string& name) {
+    return [&t, &name](long number) {
+        warn_long_line(t, name, number);
+        return true;
+    };
 }
 
-int read_zone_list(const std::string& path, std::vector<Zone>& zones) {
-    return read_lines(path, add_zone(zones));
+}  // namespace
+
+int read_zone_list(const Terminal& t, std::FILE* file, const std::string& name,
+                   std::vector<Zone>& zones) {
+    return read_lines(file, add_zone(zones), skip_long(t, name));
+}
+
+int read_zone_list(const Terminal& t, const std::string& path, std::vector<Zone>& zones) {
+    return read_lines(path, add_zone(zones), skip_long(t, path));
 }
 
 bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,

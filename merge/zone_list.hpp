@@ -1,10 +1,13 @@
 // The list file: one zone file name per line (the first word of the line). Blank lines are
-// skipped. Each zone's prepared file is its name followed by ".hkl".
+// skipped, and so is a line longer than kLongestLine, with a warning. Each zone's prepared
+// file is its name followed by ".hkl".
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "common/terminal.hpp"
 
 namespace ped::merge {
 
@@ -15,8 +18,10 @@ struct Zone {
 
 // Reads the zones of a list file. Returns 0, or the system's reason why the file could not be
 // opened or read.
-int read_zone_list(const std::string& path, std::vector<Zone>& zones);
-int read_zone_list(std::FILE* file, std::vector<Zone>& zones);
+int read_zone_list(const Terminal& t, const std::string& path, std::vector<Zone>& zones);
+// The same from an open stream, `name` naming it in the warnings.
+int read_zone_list(const Terminal& t, std::FILE* file, const std::string& name,
+                   std::vector<Zone>& zones);
 
 // The prepared file that would replace the list file, a zone file or the cell file ("" for
 // none), and which input it would replace: false when there is none.

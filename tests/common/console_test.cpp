@@ -49,6 +49,7 @@ TEST(Console, Rules) {
         const char* out;
         const char* diag;
     };
+    const std::string long_word = std::string(kLongestLine + 1, '1') + " 2\n3\n";
     const Case cases[] = {
         // Numbers typed ahead across lines; refused answers drop their line and ask again.
         {"3 2.5\n\n  -7\n", "iri", "3|2.5|-7", "q\nq\nq\n", ""},
@@ -74,6 +75,9 @@ TEST(Console, Rules) {
         {"\r\n5\r\n\r\n", "nin", "def|5|def", "q\n", ""},
         // One-character answers drop what an earlier read left pending on its line.
         {"c\nCx\n\nq", "ccccc", "c|C|\n|q|END", "", ""},
+        // A word longer than the longest line is no number; its line is dropped.
+        {long_word.c_str(), "i", "3", "q\nq\n",
+         "'11111111111111111111111111111111...' is not a whole number; please answer again.\n"},
         // The pause reads nothing when no one is at a terminal.
         {"7\n", "pi", "paused|7", "q\n", ""},
     };

@@ -36,19 +36,47 @@ TEST(Text, WholeWordsAndRecords) {
         EXPECT_FALSE(scan_record(bad, i, 3, d, 3)) << bad;
 }
 
-TEST(Text, ReadLineTakesAnyLengthAndWindowsLineEnds) {
+TEST(Text, LinesUpToTheLongestWindowsLineEndsAndLongerLinesSkipped) {
+    // Lines across the reader's blocks, at and beyond the longest line (CR LF not counted),
+    // each followed by one that must still read whole.
+    const std::string at(kLongestLine, 'x'), beyond(kLongestLine + 1, 'y');
+    const std::string huge(3 * kLongestLine, '7');
+    const struct {
+        std::string text;
+        std::vector<std::string> lines;  // "!" for a line too long
+    } cases[] = {
+        {"a b\r\n" + at + "\n\nlast", {"a b", at, "", "last"}},
+        {at + "\r\nz\r\n", {at, "z"}},
+        {beyond + "\nz", {"!", "z"}},
+        {beyond + "\r\n" + huge + "\n" + huge, {"!", "!", "!"}},
+        {"1 2\n" + huge + "\r\n\r\n3 4\n", {"1 2", "!", "", "3 4"}},
+        {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+    };
     test::TempDir dir;
-    const std::string long_line(100000, 'x');
-    test::write_file(dir / "f", "a b\r\n" + long_line + "\n\nlast");
-    std::FILE* f = std::fopen((dir / "f").c_str(), "rb");
-    std::string line;
-    for (const std::string& want :
-         {std::string("a b"), long_line, std::string(), std::string("last")}) {
-        ASSERT_TRUE(read_line(f, line));
-        EXPECT_EQ(line, want);
+    for (const auto& c : cases) {
+        test::write_file(dir / "f", c.text);
+        std::FILE* f = std::fopen((dir / "f").c_str(), "rb");
+        LineReader reader(f);
+        std::vector<std::string> got;
+        std::string line;
+        for (LineRead r; (r = reader.next(line)) != LineRead::end;)
+            got.push_back(r == LineRead::too_long ? "!" : line);
+        std::fclose(f);
+        EXPECT_EQ(got, c.lines) << c.text.substr(0, 20);
     }
-    EXPECT_FALSE(read_line(f, line));
-    std::fclose(f);
+    // read_lines numbers every line, blank and too long ones included.
+    test::write_file(dir / "f", "a\n\n" + beyond + "\nb\n");
+    std::string seen;
+    const auto each = [&](const std::string& line, long n) {
+        seen += line + std::to_string(n);
+        return true;
+    };
+    const auto too_long = [&](long n) {
+        seen += "!" + std::to_string(n);
+        return true;
+    };
+    EXPECT_EQ(read_lines(dir / "f", each, too_long), 0);
+    EXPECT_EQ(seen, "a1!3b4");
 }
 
 TEST(Files, SameFileSeesThroughSpellings) {

@@ -1,11 +1,12 @@
-// Unit cells: g = 1/d against gemmi's cell for every crystal system, refused cells, and the
-// cell file the cell tool writes.
+// Unit cells: g = 1/d against gemmi's cell for every crystal system, refused
+// cells, and the cell file the cell tool writes.
 #include <gtest/gtest.h>
 #include <gemmi/unitcell.hpp>
 
 #include <cerrno>
 #include <cmath>
 
+#include "common/text.hpp"
 #include "common/unit_cell.hpp"
 #include "harness.hpp"
 
@@ -31,7 +32,8 @@ TEST(UnitCell, ReciprocalLengthAgreesWithGemmiForEverySystem) {
                         ASSERT_LE(std::abs(index[axis]), metric.max_index(axis, metric.g(h, k, l)));
                 }
     }
-    // Right angles are exact: the axial reflections of a cube land on round values.
+    // Right angles are exact: the axial reflections of a cube land on round
+    // values.
     EXPECT_EQ(ReciprocalMetric({4, 4, 4, 90, 90, 90}).g(2, 0, 0), 0.5);
 }
 
@@ -43,7 +45,8 @@ TEST(UnitCell, RefusedCells) {
         {"5;5;5;90;90;90", P::not_six_numbers}, {"5,5,nan,90,90,90", P::not_six_numbers},
         {"5,0,5,90,90,90", P::length},          {"5,5,-5,90,90,90", P::length},
         {"5,5,5,90,180,90", P::angle},          {"5,5,5,0,90,90", P::angle},
-        {"5,5,5,60,60,150", P::volume}};
+        {"5,5,5,60,60,150", P::volume},         {"1e4,5,5,90,90,90", P::huge_length},
+        {"5,9999.99,5,90,90,90", P::none},      {"5,5,1e10,90,90,90", P::huge_length}};
     for (const auto& [text, problem] : cases) {
         UnitCell cell;
         EXPECT_EQ(parse_cell(text, cell), problem) << text;
@@ -68,6 +71,17 @@ TEST(UnitCell, CellFileAsTheCellToolWritesIt) {
     read_cell_file(dir / "flat", cell, problem);
     EXPECT_EQ(problem, CellProblem::angle);
     EXPECT_EQ(read_cell_file(dir / "missing", cell, problem), ENOENT);
+
+    // A line longer than the longest is refused, naming it; an endless one is not
+    // read on.
+    long line = 0;
+    test::write_file(dir / "long", "\n" + std::string(kLongestLine + 1, '5') + "\n5 5 5 90 90 90");
+    EXPECT_EQ(read_cell_file(dir / "long", cell, problem, &line), 0);
+    EXPECT_EQ(problem, CellProblem::long_line);
+    EXPECT_EQ(line, 2);
+    EXPECT_EQ(read_cell_file("/dev/zero", cell, problem, &line), 0);
+    EXPECT_EQ(problem, CellProblem::long_line);
+    EXPECT_EQ(line, 1);
 }
 
 }  // namespace

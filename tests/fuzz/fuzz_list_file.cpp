@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* in = fuzz::as_stream(data, size);
     if (!in) return 0;
     std::vector<Zone> zones;
-    read_zone_list(in, zones);
+    read_zone_list(fuzz::quiet_terminal(), in, "fuzz", zones);
     std::fclose(in);
     for (const Zone& z : zones) {
         fuzz::require(!z.name.empty());

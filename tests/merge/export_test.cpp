@@ -394,15 +394,18 @@ TEST(Composition, ElementsWithTheirNumbers) {
 TEST(ExportVoltage, LorentzVoltageFirstThenKvAndFatalWithoutEither) {
     // The voltage of the Lorentz correction and --kv (0: none) give the kV used; 0: fatal,
     // -1: no file needs a wavelength. `unused`: --kv (and --composition) are said to be unused.
+    // A Lorentz voltage outside 1 to 10000 kV gives no wavelength, even with --kv.
     const struct {
         bool cif, shelx, cell;
         double lorentz, kv, want;
         bool unused;
     } cases[] = {
-        {true, false, false, 200, 0, 200, false}, {true, false, false, 200, 300, 200, true},
-        {false, true, true, 0, 300, 300, false},  {false, true, false, 0, 0, -1, false},
-        {true, false, false, 0, 0, 0, false},     {false, true, true, 0, 0, 0, false},
-        {false, true, false, 0, 300, -1, true},   {false, false, false, 200, 300, -1, true}};
+        {true, false, false, 200, 0, 200, false},     {true, false, false, 200, 300, 200, true},
+        {false, true, true, 0, 300, 300, false},      {false, true, false, 0, 0, -1, false},
+        {true, false, false, 0, 0, 0, false},         {false, true, true, 0, 0, 0, false},
+        {false, true, false, 0, 300, -1, true},       {false, false, false, 200, 300, -1, true},
+        {true, false, false, 1e-300, 0, 0, false},    {false, true, true, 20000, 300, 0, false},
+        {true, false, false, 10000, 0, 10000, false}, {false, false, false, 0.5, 0, -1, false}};
     for (const auto& c : cases) {
         test::FakeTerminal t;
         ExportOptions o;

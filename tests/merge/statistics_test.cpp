@@ -228,5 +228,23 @@ TEST(StatisticsJson, NamesReadBackWithPythonsJsonModule) {
     EXPECT_EQ(r.out, want);
 }
 
+TEST(Statistics, CompletenessLeftOutForAnIndexBoxTooLargeToCount) {
+    // The box is bounded before its limits become integers: 9999 angstrom and g 10^6 overflow
+    // an int; 51^3 triples are counted, 301^3 (above 2 x 10^7) are not.
+    const RunSymmetry sym = legacy_symmetry(221);
+    const struct {
+        double a, g;
+        bool counted;
+    } cases[] = {{9999, 1e6, false}, {5, 1e6, false}, {9999, 0.5, false},
+                 {100, 1.5, false},  {50, 0.5, true}, {4, 0.5, true}};
+    for (const auto& c : cases) {
+        const std::vector<MergedGroup> groups{{1, 0, 0, 10, 1, c.g, {{10, 1, 0}}}};
+        const CompletenessBasis basis{{c.a, c.a, c.a, 90, 90, 90}, &sym, 0, 2e6};
+        bool counted = !c.counted;
+        shell_table(groups, 10, &basis, &counted);
+        EXPECT_EQ(counted, c.counted) << c.a << " " << c.g;
+    }
+}
+
 }  // namespace
 }  // namespace ped::merge

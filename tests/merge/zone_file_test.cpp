@@ -6,8 +6,11 @@
 #include <cmath>
 #include <random>
 
+#include "common/reflection.hpp"
+#include "common/text.hpp"
 #include "harness.hpp"
 #include "merge/zone_file.hpp"
+#include "merge/zone_list.hpp"
 
 namespace ped::merge {
 namespace {
@@ -51,6 +54,31 @@ TEST(ZoneFile, RecordsAndTheLinesSkipped) {
         EXPECT_EQ(d.find(at + " a value is too large") != std::string::npos, too_large) << line;
     }
     EXPECT_EQ(read_zone_file(s, dir / "missing", rs), ENOENT);
+}
+
+TEST(ZoneFile, ZoneListAndReflectionReadersSkipALineLongerThanTheLongest) {
+    // Line 2 is one byte too long: skipped with a warning naming it, the lines after it read.
+    test::TempDir dir;
+    const std::string too_long = "\n" + std::string(kLongestLine + 1, '1') + "\n";
+    test::write_file(dir / "z",
+                     "0 0 2 10 1 0 2 0.5 0 6 5" + too_long + "1 0 0 10 1 0 2 0.2 0 6 5\n");
+    test::write_file(dir / "r", "0 0 2 10 1 0.5" + too_long + "1 0 0 10 1 0.2\n");
+    test::write_file(dir / "l", "za" + too_long + "zb\n");
+    test::FakeTerminal t;
+    std::vector<ZoneRecord> records;
+    int skipped = 0;
+    ASSERT_EQ(read_zone_file(Session{t.term(), english_catalogue}, dir / "z", records, &skipped),
+              0);
+    std::vector<Reflection> reflections;
+    ASSERT_EQ(read_reflections(dir / "r", t.term(), reflections), 0);
+    std::vector<Zone> zones;
+    ASSERT_EQ(read_zone_list(t.term(), dir / "l", zones), 0);
+    EXPECT_EQ(records.size() + reflections.size() + zones.size(), 6u);
+    EXPECT_EQ(skipped, 1);
+    EXPECT_EQ(zones[1].name, "zb");
+    for (const char* file : {"z", "r", "l"})
+        EXPECT_NE(t.diag().find(dir / file + ":2: longer than 1048576 bytes, skipped"),
+                  std::string::npos);
 }
 
 TEST(ZoneFile, LayoutRoundsEveryColumnAndWideValuesKeepTheirNeighbours) {
