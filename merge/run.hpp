@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/command_line.hpp"
-#include "merge/session.hpp"
+#include "merge/pipeline/session.hpp"
 
 namespace ped::merge {
 

@@ -7,11 +7,11 @@
 
 #include "common/arguments.hpp"
 #include "fuzz_input.hpp"
-#include "merge/export_options.hpp"
-#include "merge/match.hpp"
-#include "merge/report_files.hpp"
+#include "merge/exports/export_options.hpp"
+#include "merge/pipeline/match.hpp"
+#include "merge/reports/report_files.hpp"
 #include "merge/run.hpp"
-#include "merge/symmetry_options.hpp"
+#include "merge/pipeline/symmetry_options.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;

@@ -10,8 +10,8 @@
 
 #include "common/text.hpp"
 #include "fuzz_input.hpp"
-#include "merge/cell_content.hpp"
-#include "merge/export_options.hpp"
+#include "merge/exports/cell_content.hpp"
+#include "merge/exports/export_options.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;

@@ -4,7 +4,7 @@
 
 #include "common/text.hpp"
 #include "fuzz_input.hpp"
-#include "merge/zone_list.hpp"
+#include "merge/pipeline/zone_list.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;

@@ -9,10 +9,10 @@
 #include "cell/fit.hpp"
 #include "cell/selection.hpp"
 #include "fuzz_input.hpp"
-#include "merge/laue.hpp"
-#include "merge/pair_compare.hpp"
-#include "merge/prepared_file.hpp"
-#include "merge/symmetry_merge.hpp"
+#include "merge/symmetry/laue.hpp"
+#include "merge/pipeline/pair_compare.hpp"
+#include "merge/pipeline/prepared_file.hpp"
+#include "merge/pipeline/symmetry_merge.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;

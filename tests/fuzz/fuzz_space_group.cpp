@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz_input.hpp"
-#include "merge/symmetry.hpp"
+#include "merge/symmetry/symmetry.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped::merge;

@@ -5,10 +5,10 @@
 
 #include "common/format.hpp"
 #include "fuzz_input.hpp"
-#include "merge/conditions.hpp"
-#include "merge/extinction.hpp"
-#include "merge/prepare.hpp"
-#include "merge/zone_file.hpp"
+#include "merge/symmetry/conditions.hpp"
+#include "merge/pipeline/extinction.hpp"
+#include "merge/pipeline/prepare.hpp"
+#include "merge/pipeline/zone_file.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;

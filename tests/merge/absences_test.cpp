@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "harness.hpp"
-#include "merge/absences.hpp"
-#include "merge/extinction.hpp"
+#include "merge/reports/absences.hpp"
+#include "merge/pipeline/extinction.hpp"
 
 namespace ped::merge {
 namespace {

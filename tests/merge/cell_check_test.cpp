@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "harness.hpp"
-#include "merge/cell_check.hpp"
+#include "merge/reports/cell_check.hpp"
 
 namespace ped::merge {
 namespace {

@@ -3,7 +3,7 @@
 // cases condition_trace and sg_monoclinic_setting.
 #include <gtest/gtest.h>
 
-#include "merge/conditions.hpp"
+#include "merge/symmetry/conditions.hpp"
 
 namespace ped::merge {
 namespace {

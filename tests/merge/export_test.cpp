@@ -15,10 +15,10 @@
 
 #include "common/text.hpp"
 #include "harness.hpp"
-#include "merge/cell_content.hpp"
-#include "merge/cif_file.hpp"
-#include "merge/export_options.hpp"
-#include "merge/shelx_files.hpp"
+#include "merge/exports/cell_content.hpp"
+#include "merge/exports/cif_file.hpp"
+#include "merge/exports/export_options.hpp"
+#include "merge/exports/shelx_files.hpp"
 
 namespace ped::merge {
 namespace {

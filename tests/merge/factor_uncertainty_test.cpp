@@ -8,9 +8,9 @@
 #include <complex>
 #include <random>
 
-#include "merge/factor_uncertainty.hpp"
-#include "merge/run_symmetry.hpp"
-#include "merge/scale_factors.hpp"
+#include "merge/pipeline/factor_uncertainty.hpp"
+#include "merge/pipeline/run_symmetry.hpp"
+#include "merge/pipeline/scale_factors.hpp"
 
 namespace ped::merge {
 namespace {

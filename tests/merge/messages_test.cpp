@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "merge/messages.hpp"
+#include "merge/pipeline/messages.hpp"
 
 namespace ped::merge {
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 
 #include "harness.hpp"
-#include "merge/match.hpp"
-#include "merge/pair_compare.hpp"
+#include "merge/pipeline/match.hpp"
+#include "merge/pipeline/pair_compare.hpp"
 
 namespace ped::merge {
 namespace {

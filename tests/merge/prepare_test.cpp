@@ -8,7 +8,7 @@
 
 #include "common/text.hpp"
 #include "harness.hpp"
-#include "merge/prepare.hpp"
+#include "merge/pipeline/prepare.hpp"
 
 namespace ped::merge {
 namespace {

@@ -8,10 +8,10 @@
 #include <set>
 
 #include "harness.hpp"
-#include "merge/report_files.hpp"
-#include "merge/statistics.hpp"
-#include "merge/statistics_files.hpp"
-#include "merge/symmetry_merge.hpp"
+#include "merge/reports/report_files.hpp"
+#include "merge/reports/statistics.hpp"
+#include "merge/reports/statistics_files.hpp"
+#include "merge/pipeline/symmetry_merge.hpp"
 
 namespace ped::merge {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <random>
 
-#include "merge/exchange_sort.hpp"
-#include "merge/laue.hpp"
-#include "merge/symmetry_merge.hpp"
+#include "merge/pipeline/exchange_sort.hpp"
+#include "merge/symmetry/laue.hpp"
+#include "merge/pipeline/symmetry_merge.hpp"
 
 namespace ped::merge {
 namespace {

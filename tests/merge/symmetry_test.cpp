@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "harness.hpp"
-#include "merge/conditions.hpp"
-#include "merge/extinction.hpp"
-#include "merge/laue.hpp"
-#include "merge/symmetry.hpp"
-#include "merge/symmetry_merge.hpp"
-#include "merge/symmetry_options.hpp"
+#include "merge/symmetry/conditions.hpp"
+#include "merge/pipeline/extinction.hpp"
+#include "merge/symmetry/laue.hpp"
+#include "merge/symmetry/symmetry.hpp"
+#include "merge/pipeline/symmetry_merge.hpp"
+#include "merge/pipeline/symmetry_options.hpp"
 
 namespace ped::merge {
 namespace {

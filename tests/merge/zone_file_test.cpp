@@ -9,8 +9,8 @@
 #include "common/reflection.hpp"
 #include "common/text.hpp"
 #include "harness.hpp"
-#include "merge/zone_file.hpp"
-#include "merge/zone_list.hpp"
+#include "merge/pipeline/zone_file.hpp"
+#include "merge/pipeline/zone_list.hpp"
 
 namespace ped::merge {
 namespace {

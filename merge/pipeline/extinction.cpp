@@ -1,0 +1,49 @@
+#include "merge/pipeline/extinction.hpp"
+
+namespace ped::merge {
+
+std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
+                                           const std::vector<Condition>& conditions,
+                                           std::FILE* echo, const char* trace,
+                                           const char* text_trace,
+                                           std::vector<std::vector<ZoneRecord>>* removed) {
+    if (removed) removed->assign(conditions.size(), {});
+    for (size_t n = 0; n < conditions.size(); ++n) {
+        const Condition& c = conditions[n];
+        if (trace && c.code == 0 && text_trace)
+            std::fprintf(echo, text_trace, c.text.c_str());
+        else if (trace)
+            std::fprintf(echo, trace, c.code);
+        std::vector<ZoneRecord> kept;
+        kept.reserve(records.size());
+        for (const ZoneRecord& r : records) {
+            if (c.keeps(r.h, r.k, r.l))
+                kept.push_back(r);
+            else {
+                std::fputs(zone_line(r).c_str(), echo);
+                if (removed) (*removed)[n].push_back(r);
+            }
+        }
+        records.swap(kept);
+    }
+    if (trace) std::fprintf(echo, trace, 0);
+    return records;
+}
+
+bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
+          ZoneFilter& out) {
+    std::vector<ZoneRecord> records;
+    out = ZoneFilter{};
+    if (const int reason = read_zone_file(s, zone_file, records, &out.skipped)) {
+        file_error(s.term, zone_file, reason, kCannotOpen);
+        out = ZoneFilter{};
+        return false;
+    }
+    out.lines = static_cast<int>(records.size()) + out.skipped;
+    for (ZoneRecord& r : records) r = through_zone_layout(r);
+    out.kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
+                                  s.msg.condition_trace, s.msg.condition_text_trace, &out.removed);
+    return true;
+}
+
+}  // namespace ped::merge

@@ -1,0 +1,50 @@
+#include "merge/pipeline/match.hpp"
+
+#include <algorithm>
+
+#include "common/text.hpp"
+
+namespace ped::merge {
+
+std::optional<MatchMode> match_mode_named(const std::string& word) {
+    if (word == "hkl") return MatchMode::hkl;
+    if (word == "friedel") return MatchMode::friedel;
+    if (word == "laue") return MatchMode::laue;
+    return std::nullopt;
+}
+
+MatchMode take_match_mode(const Session& s, const CommandLine& cl) {
+    if (!cl.has("match")) return MatchMode::hkl;
+    const std::string word = cl.value("match");
+    const std::optional<MatchMode> mode = match_mode_named(word);
+    if (!mode) fail(s.term, strprintf(s.term.lang.option_bad_value, "match", word.c_str()));
+    return *mode;
+}
+
+MatchKey match_key(const Session& s, MatchMode mode, const RunSymmetry& symmetry) {
+    switch (mode) {
+        case MatchMode::hkl:
+            return nullptr;
+        case MatchMode::friedel:
+            return [](int h, int k, int l) {
+                return std::max(Triple{h, k, l},
+                                Triple{-static_cast<long long>(h), -static_cast<long long>(k),
+                                       -static_cast<long long>(l)});
+            };
+        case MatchMode::laue:
+            if (!symmetry.representative) say(s.term, s.msg.match_no_laue_class, symmetry.number);
+            return symmetry.representative;
+    }
+    return nullptr;
+}
+
+void note_set_aside(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones) {
+    for (size_t z = 0; z < zones.size(); ++z) {
+        int reason = 0;
+        const IndexedReflections* zone = files.get(zones[z].prepared, reason);
+        if (zone && zone->keyed() && zone->repeated() > 0)
+            say(s.term, s.msg.match_set_aside, z + 1, zones[z].name.c_str(), zone->repeated());
+    }
+}
+
+}  // namespace ped::merge

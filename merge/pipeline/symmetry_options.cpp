@@ -1,0 +1,62 @@
+#include "merge/pipeline/symmetry_options.hpp"
+
+#include <algorithm>
+
+#include "common/text.hpp"
+
+namespace ped::merge {
+
+namespace {
+
+bool is_number(const std::string& text) {
+    const std::vector<std::string> words = split_ws(text);
+    return words.size() == 1 && std::all_of(words[0].begin(), words[0].end(),
+                                            [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "1 0 1, 1 0 3"
+std::string reflections_text(const std::vector<Triple>& examples) {
+    std::string s;
+    for (const Triple& t : examples)
+        s += (s.empty() ? "" : ", ") + strprintf("%lld %lld %lld", t[0], t[1], t[2]);
+    return s;
+}
+
+}  // namespace
+
+SymmetryOptions symmetry_options(const Session& s, const CommandLine& cl) {
+    SymmetryOptions o;
+    o.tables = cl.has("ita");
+    if (!cl.has("sg")) return o;
+    const std::string symbol = cl.value("sg");
+    o.setting = find_space_group(symbol);
+    if (!o.setting) fail(s.term, strprintf(s.msg.unknown_symbol, symbol.c_str()));
+    o.by_number = is_number(symbol);
+    return o;
+}
+
+RunSymmetry choose_symmetry(const Session& s, const SymmetryOptions& o, int number) {
+    if (o.setting && !(o.tables && o.by_number)) return setting_symmetry(*o.setting);
+    if (o.tables) {
+        if (number < 1 || number > 230) fail(s.term, strprintf(s.msg.ita_needs_number, number));
+        return tables_symmetry(number);
+    }
+    const std::string warning = difference_warning(s.msg, number);
+    if (!warning.empty()) say(s.term, "%s", warning.c_str());
+    return legacy_symmetry(number);
+}
+
+std::string difference_warning(const Messages& m, int number) {
+    const LegacyDifference d = legacy_difference(number);
+    if (d.empty()) return "";
+    std::string s = strprintf(m.difference_heading, number);
+    for (const ConditionExamples& e : d.tables_not_applied)
+        s += strprintf(m.difference_kept_absent, e.text.c_str(),
+                       reflections_text(e.examples).c_str());
+    for (const ConditionExamples& e : d.legacy_removes_allowed)
+        s += strprintf(m.difference_removed_allowed, e.text.c_str(),
+                       reflections_text(e.examples).c_str());
+    return s + m.difference_ita;
+}
+
+}  // namespace ped::merge

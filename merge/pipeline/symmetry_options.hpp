@@ -1,0 +1,36 @@
+// The space group as crystallographers write it: --sg names the group by its symbol in any
+// setting, --ita filters a number with the conditions of the International Tables. Without
+// them the tool keeps its own condition lists and says on standard error where a list differs
+// from the Tables.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/command_line.hpp"
+#include "merge/pipeline/run_symmetry.hpp"
+#include "merge/pipeline/session.hpp"
+#include "merge/symmetry/symmetry.hpp"
+
+namespace ped::merge {
+
+struct SymmetryOptions {
+    std::optional<SpaceGroupSetting> setting;  // --sg: the group in the setting it names
+    bool by_number = false;                    // --sg gave a number (its standard setting)
+    bool tables = false;                       // --ita
+};
+
+// Read before anything is asked or written: a symbol that names no group is fatal.
+SymmetryOptions symmetry_options(const Session& s, const CommandLine& cl);
+
+// The run's symmetry once the number is known (position 8, question 7, or --sg). --sg gives
+// its setting's; --ita with a number gives the Tables' conditions (a number outside 1 to 230
+// is fatal; with a symbol --ita changes nothing, its conditions already being the Tables');
+// otherwise the tool's own lists, after the warning below.
+RunSymmetry choose_symmetry(const Session& s, const SymmetryOptions& o, int number);
+
+// The warning, in the tool's language, for a number whose own list differs from the Tables
+// (computed from gemmi over -6 to 6); "" for any other number.
+std::string difference_warning(const Messages& m, int number);
+
+}  // namespace ped::merge

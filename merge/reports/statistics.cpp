@@ -1,0 +1,212 @@
+#include "merge/reports/statistics.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace ped::merge {
+
+int shell_count(int unique, int wanted) {
+    return std::max(1, std::min(wanted, unique / 20));
+}
+
+std::vector<double> shell_edges(double lo, double hi, int n) {
+    std::vector<double> edges(static_cast<size_t>(n) + 1);
+    const double lo3 = lo * lo * lo, hi3 = hi * hi * hi;
+    for (int k = 0; k <= n; ++k) edges[k] = std::cbrt(lo3 + k * (hi3 - lo3) / n);
+    edges.front() = lo;
+    edges.back() = hi;
+    return edges;
+}
+
+int shell_of(double g, const std::vector<double>& edges) {
+    const int n = static_cast<int>(edges.size()) - 1;
+    int k = 0;
+    while (k + 1 < n && g >= edges[k + 1]) ++k;
+    return k;
+}
+
+ShellRow shell_row(const std::vector<const MergedGroup*>& groups) {
+    ShellRow row;
+    double sum_i = 0, sum_ratio = 0, sum_file = 0, sum_propagated = 0;
+    int ratios = 0;
+    double r_num = 0, r_meas_num = 0, r_pim_num = 0, r_den = 0;
+    std::vector<double> means, error_variances;  // of the unique reflections with n >= 2
+    for (const MergedGroup* m : groups) {
+        const size_t n = m->obs.size();
+        double sum = 0, variances = 0;
+        for (const Observation& o : m->obs) {
+            sum += o.i;
+            variances += o.sig * o.sig;
+        }
+        const double mean = sum / n;
+        const double propagated = std::sqrt(variances) / n;
+        row.n_obs += static_cast<int>(n);
+        ++row.n_unique;
+        sum_i += m->i;
+        sum_file += m->sig;
+        sum_propagated += propagated;
+        if (propagated > 0) {
+            sum_ratio += m->i / propagated;
+            ++ratios;
+        }
+        if (n < 2) continue;
+        double deviation = 0, squares = 0;
+        for (const Observation& o : m->obs) {
+            deviation += std::fabs(o.i - mean);
+            squares += (o.i - mean) * (o.i - mean);
+        }
+        r_num += deviation;
+        r_meas_num += std::sqrt(n / (n - 1.0)) * deviation;
+        r_pim_num += std::sqrt(1 / (n - 1.0)) * deviation;
+        r_den += sum;
+        means.push_back(mean);
+        error_variances.push_back(squares / (n - 1) / (n / 2.0));
+    }
+    if (row.n_unique > 0) {
+        row.multiplicity = static_cast<double>(row.n_obs) / row.n_unique;
+        row.mean_i = sum_i / row.n_unique;
+        row.mean_sigma_file = sum_file / row.n_unique;
+        row.mean_sigma_propagated = sum_propagated / row.n_unique;
+    }
+    if (ratios > 0) row.mean_i_over_sigma = sum_ratio / ratios;
+    if (!means.empty() && r_den != 0) {
+        row.r_merge = r_num / r_den;
+        row.r_meas = r_meas_num / r_den;
+        row.r_pim = r_pim_num / r_den;
+    }
+    const size_t m = means.size();
+    if (m >= 2) {
+        double sum_y = 0, sum_e = 0;
+        for (size_t j = 0; j < m; ++j) {
+            sum_y += means[j];
+            sum_e += error_variances[j];
+        }
+        const double mean_y = sum_y / m, s2e = sum_e / m;
+        double squares = 0;
+        for (double y : means) squares += (y - mean_y) * (y - mean_y);
+        const double s2y = squares / (m - 1);
+        if (s2y + s2e / 2 != 0) row.cc_half = (s2y - s2e / 2) / (s2y + s2e / 2);
+    }
+    return row;
+}
+
+namespace {
+
+// Per shell, then overall (last): the classes of equivalents the space group allows with g in
+// the shell and in the window, and how many of them were measured. False when there are too
+// many index triples to enumerate.
+bool count_possible(const CompletenessBasis& b, const std::vector<MergedGroup>& groups,
+                    const std::vector<double>& edges, std::vector<long>& possible,
+                    std::vector<long>& measured) {
+    const int n = static_cast<int>(edges.size()) - 1;
+    possible.assign(static_cast<size_t>(n) + 1, 0);
+    measured.assign(static_cast<size_t>(n) + 1, 0);
+    const ReciprocalMetric metric(b.cell);
+    const double top = std::min(edges.back(), b.gmax);
+    // Counted in reals first: a long cell or a large g (up to 10^6) would overflow an int.
+    double triples = 1;
+    for (int axis = 0; axis < 3; ++axis) triples *= 2 * metric.max_index(axis, top) + 1;
+    if (!(triples <= kMaxTriples)) return false;
+    int limit[3];
+    for (int axis = 0; axis < 3; ++axis)
+        limit[axis] = static_cast<int>(metric.max_index(axis, top));
+    const RunSymmetry& sym = *b.symmetry;
+    std::set<Triple> seen;
+    for (const MergedGroup& m : groups) seen.insert(sym.representative(m.h, m.k, m.l));
+    for (int h = -limit[0]; h <= limit[0]; ++h)
+        for (int k = -limit[1]; k <= limit[1]; ++k)
+            for (int l = -limit[2]; l <= limit[2]; ++l) {
+                const double g = metric.g(h, k, l);
+                if (!(g >= edges.front() && g <= edges.back() && b.gmin < g && g < b.gmax))
+                    continue;
+                if (!sym.allowed(h, k, l)) continue;
+                const Triple t = sym.representative(h, k, l);
+                if (t != Triple{h, k, l}) continue;  // each class once, by its representative
+                const bool found = seen.count(t) > 0;
+                for (size_t s : {static_cast<size_t>(shell_of(g, edges)), static_cast<size_t>(n)}) {
+                    ++possible[s];
+                    if (found) ++measured[s];
+                }
+            }
+    return true;
+}
+
+void set_completeness(ShellRow& row, long possible, long measured) {
+    row.n_possible = possible;
+    if (possible > 0) row.completeness = static_cast<double>(measured) / possible;
+}
+
+}  // namespace
+
+ShellTable shell_table(const std::vector<MergedGroup>& groups, int wanted_shells,
+                       const CompletenessBasis* basis, bool* completeness_done) {
+    ShellTable t;
+    if (completeness_done) *completeness_done = false;
+    std::vector<const MergedGroup*> all;
+    for (const MergedGroup& m : groups) all.push_back(&m);
+    t.overall = shell_row(all);
+    if (groups.empty()) return t;
+
+    double lo = groups.front().g, hi = lo;
+    for (const MergedGroup& m : groups) {
+        lo = std::min(lo, m.g);
+        hi = std::max(hi, m.g);
+    }
+    const int n = shell_count(static_cast<int>(groups.size()), wanted_shells);
+    const std::vector<double> edges = shell_edges(lo, hi, n);
+    std::vector<std::vector<const MergedGroup*>> by_shell(static_cast<size_t>(n));
+    for (const MergedGroup& m : groups) by_shell[shell_of(m.g, edges)].push_back(&m);
+    for (int k = 0; k < n; ++k) {
+        t.shells.push_back(shell_row(by_shell[k]));
+        t.shells.back().g_min = edges[k];
+        t.shells.back().g_max = edges[k + 1];
+    }
+    t.overall.g_min = lo;
+    t.overall.g_max = hi;
+
+    std::vector<long> possible, measured;
+    if (basis && basis->symmetry->representative &&
+        count_possible(*basis, groups, edges, possible, measured)) {
+        for (int k = 0; k < n; ++k) set_completeness(t.shells[k], possible[k], measured[k]);
+        set_completeness(t.overall, possible[n], measured[n]);
+        if (completeness_done) *completeness_done = true;
+    }
+    return t;
+}
+
+std::vector<ZoneRow> zone_rows(const std::vector<MergedGroup>& groups, int zones) {
+    std::vector<ZoneRow> rows(static_cast<size_t>(zones));
+    std::vector<double> ratio_sum(rows.size(), 0), r_num(rows.size(), 0), r_den(rows.size(), 0);
+    std::vector<int> ratios(rows.size(), 0);
+    for (ZoneRow& row : rows) row.shared.assign(rows.size(), 0);
+    for (const MergedGroup& m : groups) {
+        const size_t n = m.obs.size();
+        double sum = 0;
+        for (const Observation& o : m.obs) sum += o.i;
+        const double mean = sum / n;
+        std::set<int> present;
+        for (const Observation& o : m.obs) {
+            ZoneRow& row = rows[o.zone];
+            ++row.records;
+            if (o.sig > 0) {
+                ratio_sum[o.zone] += o.i / o.sig;
+                ++ratios[o.zone];
+            }
+            if (n >= 2) {
+                r_num[o.zone] += std::fabs(o.i - mean);
+                r_den[o.zone] += o.i;
+            }
+            present.insert(o.zone);
+        }
+        for (int a : present)
+            for (int b : present) ++rows[a].shared[b];
+    }
+    for (size_t z = 0; z < rows.size(); ++z) {
+        if (ratios[z] > 0) rows[z].mean_i_over_sigma = ratio_sum[z] / ratios[z];
+        if (r_den[z] != 0) rows[z].r_zone = r_num[z] / r_den[z];
+    }
+    return rows;
+}
+
+}  // namespace ped::merge
