@@ -7,22 +7,22 @@
 #include "common/outfile.hpp"
 #include "common/text.hpp"
 #include "common/tool.hpp"
-#include "merge/pipeline/assembly.hpp"
-#include "merge/pipeline/banner.hpp"
-#include "merge/reports/cell_check.hpp"
 #include "merge/exports/export_files.hpp"
 #include "merge/exports/export_options.hpp"
+#include "merge/pipeline/assembly.hpp"
+#include "merge/pipeline/banner.hpp"
 #include "merge/pipeline/factor_uncertainty.hpp"
 #include "merge/pipeline/match.hpp"
 #include "merge/pipeline/prepare.hpp"
 #include "merge/pipeline/prepared_file.hpp"
 #include "merge/pipeline/questions.hpp"
-#include "merge/reports/report_files.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/scale_factors.hpp"
 #include "merge/pipeline/symmetry_merge.hpp"
 #include "merge/pipeline/symmetry_options.hpp"
 #include "merge/pipeline/zone_list.hpp"
+#include "merge/reports/cell_check.hpp"
+#include "merge/reports/report_files.hpp"
 #include "merge/reports/zone_summary.hpp"
 
 namespace ped::merge {
@@ -60,13 +60,13 @@ std::optional<MergeResult> merge_and_report(const Session& s, const std::vector<
                                             const RunSymmetry& symmetry, OutFile& merged) {
     std::FILE* out = s.term.out;
     const int n = static_cast<int>(list.size());
-    if (!symmetry.representative) {
+    if (!symmetry.laue) {
         std::fputs(s.msg.no_merging, out);
         std::fprintf(out, s.msg.totals, n, 0, n);
         std::fprintf(out, kRint, 0.0);
         return std::nullopt;
     }
-    const MergeResult m = merge_equivalents(list, symmetry.representative);
+    const MergeResult m = merge_equivalents(list, *symmetry.laue);
     for (int multiplicity : m.multiplicities) print(out, "%d\n", multiplicity);
     for (const Reflection& r : m.merged) {
         if (!is_finite(r)) {
@@ -76,7 +76,7 @@ std::optional<MergeResult> merge_and_report(const Session& s, const std::vector<
         merged.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
     }
     std::fprintf(out, s.msg.totals, n, m.redundant, n - m.redundant);
-    std::fprintf(out, "%s%s\n", s.msg.class_prefix, symmetry.laue_symbol.c_str());
+    std::fprintf(out, "%s%s\n", s.msg.class_prefix, symmetry.laue->symbol.c_str());
     std::fprintf(out, kRint, m.rint);
     return m;
 }
@@ -135,7 +135,7 @@ void run_merge(const Session& s, const CommandLine& cl) {
     open_or_fail(s, merged, names.merged);
     std::vector<int> zone_of;
     const std::vector<Reflection> list = assemble(s, files, zones, factors, scaled, &zone_of);
-    if (!symmetry.representative) error(s.term, s.msg.wrong_space_group);
+    if (!symmetry.laue) error(s.term, s.msg.wrong_space_group);
 
     const std::optional<MergeResult> m = merge_and_report(s, list, symmetry, merged);
     for (OutFile* file : {&report, &report_g, &scaled, &merged})
@@ -147,14 +147,14 @@ void run_merge(const Session& s, const CommandLine& cl) {
         say(s.term, s.msg.no_statistics, (p.output + kStatsText).c_str());
     if (reports.absences) write_absences(s, p, symmetry, zones, prepared);
     if (exports.shelx || exports.cif)
-        write_exports(s, exports, p, symmetry_given, zones,
+        write_exports(s, exports, p, symmetry, zones,
                       {&list, &zone_of, m ? &*m : nullptr, reports.cell ? &*reports.cell : nullptr,
                        wavelength});
     std::fputs(kFarewell, out);
     s.term.in.pause(out);
     // A space group without a Laue class was reported by `error` and the run went on as it
     // always has; it still ends as the failure it is.
-    if (!symmetry.representative) throw Fatal{};
+    if (!symmetry.laue) throw Fatal{};
 }
 
 const std::vector<OptionSpec>& merge_options() {

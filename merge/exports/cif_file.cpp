@@ -5,7 +5,6 @@
 
 #include "common/format.hpp"
 #include "common/text.hpp"
-#include "merge/exports/symmetry_operations.hpp"
 
 namespace ped::merge {
 
@@ -105,8 +104,8 @@ std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observati
     out += item("_space_group_name_Hall", g ? cif_value(hall) : "?");
     if (g) {
         append_loop(out, {"_space_group_symop_id", "_space_group_symop_operation_xyz"});
-        const std::vector<std::string> ops = operation_triplets(*g);
-        for (size_t i = 0; i < ops.size(); ++i) out += strprintf("%zu %s\n", i + 1, ops[i].c_str());
+        size_t n = 0;
+        for (const gemmi::Op& op : g->ops) out += strprintf("%zu %s\n", ++n, op.triplet().c_str());
     }
     if (const UnitCell* u = h.cell) {
         out += item("_cell_length_a", strprintf("%.4f", u->a));

@@ -8,7 +8,7 @@
 
 #include "common/reflection.hpp"
 #include "common/unit_cell.hpp"
-#include "merge/symmetry/symmetry.hpp"
+#include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
 

@@ -23,7 +23,7 @@ void write_hklf4(const Session& s, const std::string& path, const std::vector<Re
 }  // namespace
 
 void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
-                   const SymmetryOptions& given, const std::vector<Zone>& zones,
+                   const RunSymmetry& symmetry, const std::vector<Zone>& zones,
                    const ExportRun& run) {
     if (!run.merge) {
         for (const std::string& suffix : export_suffixes(o, run.cell))
@@ -33,8 +33,7 @@ void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
     std::vector<Reflection> merged;
     for (const Reflection& r : run.merge->merged)
         if (is_finite(r)) merged.push_back(r);  // as <out>fin.hkl holds them
-    const std::optional<SpaceGroupSetting> group =
-        given.setting ? given.setting : standard_setting(p.prep.space_group);
+    const std::optional<SpaceGroupSetting>& group = symmetry.setting;
     std::vector<std::string> names;
     for (const Zone& z : zones) names.push_back(z.name);
 

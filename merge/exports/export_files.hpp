@@ -10,9 +10,9 @@
 #include "common/unit_cell.hpp"
 #include "merge/exports/export_options.hpp"
 #include "merge/pipeline/questions.hpp"
+#include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/session.hpp"
 #include "merge/pipeline/symmetry_merge.hpp"
-#include "merge/pipeline/symmetry_options.hpp"
 #include "merge/pipeline/zone_list.hpp"
 
 namespace ped::merge {
@@ -27,7 +27,7 @@ struct ExportRun {
 
 // Writes the files the options ask for; without a merge, says that none is written.
 void write_exports(const Session& s, const ExportOptions& o, const RunParams& p,
-                   const SymmetryOptions& given, const std::vector<Zone>& zones,
+                   const RunSymmetry& symmetry, const std::vector<Zone>& zones,
                    const ExportRun& run);
 
 }  // namespace ped::merge

@@ -1,17 +1,13 @@
-// A space group's operations as the exported files write them: every operation as a coordinate
-// triplet for CIF, and the LATT and SYMM cards of a SHELX instruction file.
+// A space group's operations as SHELX reads them: the LATT and SYMM cards of an instruction
+// file.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "merge/symmetry/symmetry.hpp"
+#include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
-
-// Every operation of the group, centring translations included, identity first, as gemmi
-// writes them ("-x+1/2,y+1/2,-z"; translations from 0 to 1).
-std::vector<std::string> operation_triplets(const SpaceGroupSetting& group);
 
 // The cards of SHELX, which builds the group from them: LATT n, n the lattice type (1 P, 2 I,
 // 3 R obverse on hexagonal axes, 4 F, 5 A, 6 B, 7 C), positive when SHELX is to add the

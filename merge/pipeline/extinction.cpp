@@ -3,13 +3,13 @@
 namespace ped::merge {
 
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
-                                           const std::vector<Condition>& conditions,
+                                           const std::vector<FilterCondition>& conditions,
                                            std::FILE* echo, const char* trace,
                                            const char* text_trace,
                                            std::vector<std::vector<ZoneRecord>>* removed) {
     if (removed) removed->assign(conditions.size(), {});
     for (size_t n = 0; n < conditions.size(); ++n) {
-        const Condition& c = conditions[n];
+        const FilterCondition& c = conditions[n];
         if (trace && c.code == 0 && text_trace)
             std::fprintf(echo, text_trace, c.text.c_str());
         else if (trace)

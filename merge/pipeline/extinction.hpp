@@ -18,7 +18,7 @@ namespace ped::merge {
 // condition without a code is written by its text with `text_trace` when there is one. With
 // `removed`, its element c receives the records that condition c removed, in order.
 std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
-                                           const std::vector<Condition>& conditions,
+                                           const std::vector<FilterCondition>& conditions,
                                            std::FILE* echo, const char* trace,
                                            const char* text_trace = nullptr,
                                            std::vector<std::vector<ZoneRecord>>* removed = nullptr);

@@ -32,8 +32,13 @@ MatchKey match_key(const Session& s, MatchMode mode, const RunSymmetry& symmetry
                                        -static_cast<long long>(l)});
             };
         case MatchMode::laue:
-            if (!symmetry.representative) say(s.term, s.msg.match_no_laue_class, symmetry.number);
-            return symmetry.representative;
+            if (!symmetry.laue) {
+                say(s.term, s.msg.match_no_laue_class, symmetry.number);
+                return nullptr;
+            }
+            return [laue = *symmetry.laue](int h, int k, int l) {
+                return laue.representative(h, k, l);
+            };
     }
     return nullptr;
 }

@@ -9,7 +9,7 @@
 #include "common/outfile.hpp"
 #include "merge/pipeline/exchange_sort.hpp"
 #include "merge/pipeline/extinction.hpp"
-#include "merge/symmetry/laue.hpp"
+#include "merge/symmetry/triple.hpp"
 
 namespace ped::merge {
 

@@ -12,7 +12,7 @@
 
 #include "common/reflection.hpp"
 #include "common/terminal.hpp"
-#include "merge/symmetry/laue.hpp"
+#include "merge/symmetry/triple.hpp"
 
 namespace ped::merge {
 

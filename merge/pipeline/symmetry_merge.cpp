@@ -14,15 +14,14 @@ void trier(std::vector<Reflection>& reflections) {
     apply_order(reflections, exchange_sort_order(g));
 }
 
-MergeResult merge_equivalents(const std::vector<Reflection>& list,
-                              const Representative& representative) {
+MergeResult merge_equivalents(const std::vector<Reflection>& list, const LaueGroup& laue) {
     // Equivalence under a Laue class is a partition: each record joins the group of the first
     // record of its class, groups in the order of their first records, members in list order.
     std::unordered_map<Triple, size_t, TripleHash> group_of;
     std::vector<std::vector<size_t>> groups;
     for (size_t i = 0; i < list.size(); ++i) {
         const auto inserted =
-            group_of.emplace(representative(list[i].h, list[i].k, list[i].l), groups.size());
+            group_of.emplace(laue.representative(list[i].h, list[i].k, list[i].l), groups.size());
         if (inserted.second) groups.emplace_back();
         groups[inserted.first->second].push_back(i);
     }

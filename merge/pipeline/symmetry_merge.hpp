@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/reflection.hpp"
-#include "merge/pipeline/run_symmetry.hpp"
+#include "merge/symmetry/laue.hpp"
 
 namespace ped::merge {
 
@@ -19,9 +19,9 @@ struct MergeResult {
     double rint = 0;                  // 0 when there is nothing to measure
 };
 
-// Merges the assembled list: records with the same representative are one group.
-MergeResult merge_equivalents(const std::vector<Reflection>& list,
-                              const Representative& representative);
+// Merges the assembled list: records with the same representative under the Laue group are one
+// group.
+MergeResult merge_equivalents(const std::vector<Reflection>& list, const LaueGroup& laue);
 
 // Sorts the reflections by g with the exchange sort (its order of equal g included).
 void trier(std::vector<Reflection>& reflections);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.hpp"
+#include "merge/symmetry/legacy_difference.hpp"
 
 namespace ped::merge {
 
@@ -15,10 +16,10 @@ bool is_number(const std::string& text) {
 }
 
 // "1 0 1, 1 0 3"
-std::string reflections_text(const std::vector<Triple>& examples) {
+std::string reflections_text(const std::vector<gemmi::Op::Miller>& examples) {
     std::string s;
-    for (const Triple& t : examples)
-        s += (s.empty() ? "" : ", ") + strprintf("%lld %lld %lld", t[0], t[1], t[2]);
+    for (const gemmi::Op::Miller& t : examples)
+        s += (s.empty() ? "" : ", ") + strprintf("%d %d %d", t[0], t[1], t[2]);
     return s;
 }
 

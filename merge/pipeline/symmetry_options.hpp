@@ -10,7 +10,7 @@
 #include "common/command_line.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/session.hpp"
-#include "merge/symmetry/symmetry.hpp"
+#include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
 

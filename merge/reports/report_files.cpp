@@ -114,7 +114,7 @@ void write_statistics(const Session& s, const ReportOptions& o, const RunParams&
     c.scaled = names.scaled;
     c.merged = names.merged;
     c.space_group = symmetry.number;
-    c.laue_class = symmetry.laue_symbol;
+    c.laue_class = symmetry.laue ? symmetry.laue->symbol : "";
     c.gmin = p.prep.gmin;
     c.gmax = p.prep.gmax;
     c.cell = o.cell ? &*o.cell : nullptr;

@@ -112,8 +112,9 @@ bool count_possible(const CompletenessBasis& b, const std::vector<MergedGroup>& 
     for (int axis = 0; axis < 3; ++axis)
         limit[axis] = static_cast<int>(metric.max_index(axis, top));
     const RunSymmetry& sym = *b.symmetry;
+    const LaueGroup& laue = *sym.laue;
     std::set<Triple> seen;
-    for (const MergedGroup& m : groups) seen.insert(sym.representative(m.h, m.k, m.l));
+    for (const MergedGroup& m : groups) seen.insert(laue.representative(m.h, m.k, m.l));
     for (int h = -limit[0]; h <= limit[0]; ++h)
         for (int k = -limit[1]; k <= limit[1]; ++k)
             for (int l = -limit[2]; l <= limit[2]; ++l) {
@@ -121,7 +122,7 @@ bool count_possible(const CompletenessBasis& b, const std::vector<MergedGroup>& 
                 if (!(g >= edges.front() && g <= edges.back() && b.gmin < g && g < b.gmax))
                     continue;
                 if (!sym.allowed(h, k, l)) continue;
-                const Triple t = sym.representative(h, k, l);
+                const Triple t = laue.representative(h, k, l);
                 if (t != Triple{h, k, l}) continue;  // each class once, by its representative
                 const bool found = seen.count(t) > 0;
                 for (size_t s : {static_cast<size_t>(shell_of(g, edges)), static_cast<size_t>(n)}) {
@@ -166,7 +167,7 @@ ShellTable shell_table(const std::vector<MergedGroup>& groups, int wanted_shells
     t.overall.g_max = hi;
 
     std::vector<long> possible, measured;
-    if (basis && basis->symmetry->representative &&
+    if (basis && basis->symmetry->laue &&
         count_possible(*basis, groups, edges, possible, measured)) {
         for (int k = 0; k < n; ++k) set_completeness(t.shells[k], possible[k], measured[k]);
         set_completeness(t.overall, possible[n], measured[n]);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "merge/symmetry/integer_kernel.hpp"
+
 namespace ped::merge::zones {
 
-using namespace intmat;
-
 namespace {
+
+using gemmi::Op;
 
 const char kLetters[] = "hkl";
 
@@ -32,7 +34,7 @@ std::string index_text(const std::vector<int>& coef, const std::vector<int>& piv
 
 }  // namespace
 
-std::string linear_form(const IntRow& coef) {
+std::string linear_form(const Op::Miller& coef) {
     std::string s;
     for (int i = 0; i < 3; ++i) {
         const int c = coef[i];
@@ -62,22 +64,21 @@ std::string rules_text(std::vector<Congruence> rules) {
     return s;
 }
 
-bool hexagonal_axes(const std::vector<IntMatrix>& ops) {
-    for (const IntMatrix& m : ops)
-        if (determinant(m) == 1 && order_of(m) == 3 &&
-            times_column(m, {0, 0, 1}) == IntRow{0, 0, 1})
-            return true;
-    return false;
+bool hexagonal_axes(const gemmi::GroupOps& ops) {
+    return std::any_of(ops.sym_ops.begin(), ops.sym_ops.end(), [](const Op& op) {
+        return op.rot_type() == 3 && op.rot[0][2] == 0 && op.rot[1][2] == 0 &&
+               op.rot[2][2] == Op::DEN;
+    });
 }
 
-std::string zone_name(const Zone& z, bool hexagonal) {
+std::string zone_name(const ReciprocalZone& z, bool hexagonal) {
     if (!z.unit) {
         // A zone that no pair of its indices can name: its equations.
-        IntMatrix rows{};
+        Op::Rot rows{};
         for (std::size_t j = 0; j < z.basis.size(); ++j) rows[j] = z.basis[j];
         std::string s = "hkl with ";
         bool first = true;
-        for (const IntRow& n : kernel(rows)) {
+        for (const Op::Miller& n : integer_kernel(rows)) {
             s += (first ? "" : ", ") + linear_form(n) + " = 0";
             first = false;
         }
@@ -86,27 +87,27 @@ std::string zone_name(const Zone& z, bool hexagonal) {
     std::string index[3];
     for (int i = 0; i < 3; ++i) {
         std::vector<int> coef;
-        for (const IntRow& b : z.basis) coef.push_back(b[i]);
+        for (const Op::Miller& b : z.basis) coef.push_back(b[i]);
         index[i] = index_text(coef, z.pivots);
     }
     if (!hexagonal) return index[0] + index[1] + index[2];
     std::vector<int> coef;
-    for (const IntRow& b : z.basis) coef.push_back(-b[0] - b[1]);
+    for (const Op::Miller& b : z.basis) coef.push_back(-b[0] - b[1]);
     std::string i = index_text(coef, z.pivots);
     if (i == "(-h-k)") i = "i";
     return index[0] + index[1] + i + index[2];
 }
 
-NameKey name_key(const Zone& z, const std::string& name, bool hexagonal) {
+NameKey name_key(const ReciprocalZone& z, const std::string& name, bool hexagonal) {
     const int minus = static_cast<int>(std::count(name.begin(), name.end(), '-'));
-    if (!z.unit) return {1000, IntRow{}, name};
+    if (!z.unit) return {1000, Op::Miller{}, name};
     if (hexagonal) {
-        IntRow signs{};
+        Op::Miller signs{};
         const auto sign_rank = [](int v) { return v > 0 ? 0 : v < 0 ? 1 : 2; };
         // The sign of h, k and i along the zone's first parameter that moves them.
         for (int i = 0; i < 3; ++i) {
             int v = 0;
-            for (const IntRow& b : z.basis) {
+            for (const Op::Miller& b : z.basis) {
                 const int c = i < 2 ? b[i] : -b[0] - b[1];
                 if (v == 0) v = c;
             }
@@ -115,10 +116,10 @@ NameKey name_key(const Zone& z, const std::string& name, bool hexagonal) {
         return {minus, signs, name};
     }
     if (z.dimension() == 1) {
-        const IntRow& d = z.basis[0];
-        return {minus, IntRow{-d[0], -d[1], -d[2]}, name};
+        const Op::Miller& d = z.basis[0];
+        return {minus, Op::Miller{-d[0], -d[1], -d[2]}, name};
     }
-    return {minus, IntRow{}, name};
+    return {minus, Op::Miller{}, name};
 }
 
 }  // namespace ped::merge::zones

@@ -1,37 +1,43 @@
-// The twelve Laue classes: which index triples count as the same reflection, and which class
-// a space-group number belongs to (laue_table.cpp holds both as data).
+// The Laue group that merges equivalents, one model for both of its sources: the Laue group of
+// a setting (its rotations and their products with the inversion, laue_group.cpp) and the
+// twelve classes the tool has always given a space-group number (laue_table.cpp), whose
+// equivalence rules are linear maps of the indices as well (the hexagonal i = -(h + k) ones
+// included).
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
+#include <gemmi/symmetry.hpp>
+
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "merge/symmetry/space_group.hpp"
+#include "merge/symmetry/triple.hpp"
 
 namespace ped::merge {
 
-using Triple = std::array<long long, 3>;
+struct LaueGroup {
+    gemmi::Laue laue_class = gemmi::Laue::L1;
+    // As the console shows it: a setting's -3m split into -3m1 and -31m on hexagonal axes and
+    // its 2/m written with the axis ("1 2/m 1", "1 1 2/m", "2/m 1 1"); the legacy classes as
+    // they always read ("6/mmmm", "2/m").
+    std::string symbol;
+    // The legacy class: 1 m-3m, 2 m-3, 3 4/mmm, 4 4/m, 5 mmm, 6 6/mmm, 7 6/m, 8 -3m1, 9 -31m,
+    // 10 -3, 11 2/m, 12 -1; 0 for the group of a setting.
+    int code = 0;
+    // Rotations without translations or centring, identity first, acting on (h k l) as a row.
+    gemmi::GroupOps ops;
 
-// A hash of index triples, for tables keyed by reflection.
-struct TripleHash {
-    size_t operator()(const Triple& t) const {
-        std::uint64_t x = static_cast<std::uint64_t>(t[0]) * 0x9E3779B97F4A7C15ull;
-        x ^= static_cast<std::uint64_t>(t[1]) * 0xC2B2AE3D27D4EB4Full + (x >> 29);
-        x ^= static_cast<std::uint64_t>(t[2]) * 0x165667B19E3779F9ull + (x >> 32);
-        return static_cast<size_t>(x ^ (x >> 31));
-    }
+    // The distinct reflections equivalent to (h k l), itself first.
+    std::vector<Triple> equivalents(int h, int k, int l) const;
+    // The largest of them: one reflection that stands for the whole class.
+    Triple representative(int h, int k, int l) const;
 };
 
-// The Laue class code of a space group: 1 m-3m, 2 m-3, 3 4/mmm, 4 4/m, 5 mmm, 6 6/mmm, 7 6/m,
-// 8 -3m1, 9 -31m, 10 -3, 11 2/m, 12 -1; 0 for numbers of 231 and above.
-int laue_code(int space_group);
+LaueGroup laue_group(const SpaceGroupSetting& group);
 
-// The symbol the console shows for a class code (1 to 12), after the class prefix.
-const char* laue_symbol(int code);
-
-// Every triple equivalent to (h, k, l) under the class, the identity first (1 <= code <= 12).
-std::vector<Triple> equivalents(int code, int h, int k, int l);
-
-// One representative of the class of equivalents of (h, k, l): the largest equivalent.
-Triple representative(int code, int h, int k, int l);
+// The tool's own class of a space-group number: -1 up to 2 (0 and below included, as ever),
+// none for 231 and above.
+std::optional<LaueGroup> legacy_laue_group(int space_group);
 
 }  // namespace ped::merge

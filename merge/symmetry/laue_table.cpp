@@ -1,8 +1,11 @@
-// Laue classes as data. An operation writes each new index as one of h, k, l or i = -(h + k),
-// with a sign; a class lists its base operations and how signs multiply them.
-#include "merge/symmetry/laue.hpp"
+// The twelve Laue classes the tool has always given the space-group numbers, as data. An
+// operation writes each new index as one of h, k, l or i = -(h + k), with a sign; a class
+// lists its base operations and how signs multiply them. Each is a linear map of the indices,
+// so a class is a group of rotations like the Laue group of a setting.
+#include <array>
+#include <vector>
 
-#include <algorithm>
+#include "merge/symmetry/laue.hpp"
 
 namespace ped::merge {
 
@@ -20,18 +23,24 @@ enum class Signs {
 struct LaueClass {
     int code;
     const char* symbol;
+    gemmi::Laue laue_class;
     Signs signs;
     std::vector<std::array<signed char, 3>> operations;
 };
 
 const LaueClass kClasses[] = {
-    {1, "m-3m", Signs::all, {{H, K, L}, {H, L, K}, {K, H, L}, {K, L, H}, {L, H, K}, {L, K, H}}},
-    {2, "m-3", Signs::all, {{H, K, L}, {K, L, H}, {L, H, K}}},
-    {3, "4/mmm", Signs::all, {{H, K, L}, {K, H, L}}},
-    {4, "4/m", Signs::flip_l, {{H, K, L}, {-H, -K, L}, {-K, H, L}, {K, -H, L}}},
-    {5, "mmm", Signs::all, {{H, K, L}}},
+    {1,
+     "m-3m",
+     gemmi::Laue::Lm3m,
+     Signs::all,
+     {{H, K, L}, {H, L, K}, {K, H, L}, {K, L, H}, {L, H, K}, {L, K, H}}},
+    {2, "m-3", gemmi::Laue::Lm3, Signs::all, {{H, K, L}, {K, L, H}, {L, H, K}}},
+    {3, "4/mmm", gemmi::Laue::L4mmm, Signs::all, {{H, K, L}, {K, H, L}}},
+    {4, "4/m", gemmi::Laue::L4m, Signs::flip_l, {{H, K, L}, {-H, -K, L}, {-K, H, L}, {K, -H, L}}},
+    {5, "mmm", gemmi::Laue::Lmmm, Signs::all, {{H, K, L}}},
     {6,
      "6/mmmm",
+     gemmi::Laue::L6mmm,
      Signs::flip_l,
      {{H, K, L},
       {K, I, L},
@@ -47,10 +56,12 @@ const LaueClass kClasses[] = {
       {-I, -K, L}}},
     {7,
      "6/m",
+     gemmi::Laue::L6m,
      Signs::flip_l,
      {{H, K, L}, {K, I, L}, {I, H, L}, {-H, -K, L}, {-K, -I, L}, {-I, -H, L}}},
     {8,
      "-3m1",
+     gemmi::Laue::L3m,
      Signs::as_listed,
      {{H, K, L},
       {K, I, L},
@@ -64,13 +75,22 @@ const LaueClass kClasses[] = {
       {K, H, -L},
       {H, I, -L},
       {I, K, -L}}},
-    {9, "-31m", Signs::invert, {{H, K, L}, {K, I, L}, {I, H, L}, {K, H, L}, {H, I, L}, {I, K, L}}},
+    {9,
+     "-31m",
+     gemmi::Laue::L3m,
+     Signs::invert,
+     {{H, K, L}, {K, I, L}, {I, H, L}, {K, H, L}, {H, I, L}, {I, K, L}}},
     {10,
      "-3",
+     gemmi::Laue::L3,
      Signs::as_listed,
      {{H, K, L}, {K, I, L}, {I, H, L}, {-H, -K, -L}, {-K, -I, -L}, {-I, -H, -L}}},
-    {11, "2/m", Signs::as_listed, {{H, K, L}, {-H, K, -L}, {H, -K, L}, {-H, -K, -L}}},
-    {12, "-1", Signs::as_listed, {{H, K, L}, {-H, -K, -L}}},
+    {11,
+     "2/m",
+     gemmi::Laue::L2m,
+     Signs::as_listed,
+     {{H, K, L}, {-H, K, -L}, {H, -K, L}, {-H, -K, -L}}},
+    {12, "-1", gemmi::Laue::L1, Signs::as_listed, {{H, K, L}, {-H, -K, -L}}},
 };
 
 // Space groups by Laue class: from `first` to `last`, class `code`.
@@ -85,16 +105,61 @@ const GroupRange kGroupClasses[] = {
     {177, 194, 6}, {195, 206, 2}, {207, 230, 1},
 };
 
-long long pick(signed char op, const Triple& hkl) {
-    const long long i = -(hkl[0] + hkl[1]);
-    const long long v = op == H || op == -H   ? hkl[0]
-                        : op == K || op == -K ? hkl[1]
-                        : op == L || op == -L ? hkl[2]
-                                              : i;
-    return op < 0 ? -v : v;
+using gemmi::Op;
+
+// The column of the map that gives a new index as `index` of (h k l).
+void set_column(Op::Rot& r, int column, signed char index) {
+    const int sign = index < 0 ? -Op::DEN : Op::DEN;
+    switch (index < 0 ? -index : index) {
+        case H:
+            r[0][column] = sign;
+            break;
+        case K:
+            r[1][column] = sign;
+            break;
+        case L:
+            r[2][column] = sign;
+            break;
+        default:
+            r[0][column] = r[1][column] = -sign;  // i = -(h + k)
+    }
 }
 
-}  // namespace
+// The operation with the signs of new indices changed: bit j of `flip` changes index j.
+Op flipped(Op op, int flip) {
+    for (int j = 0; j < 3; ++j)
+        if (flip & (1 << j))
+            for (auto& row : op.rot) row[j] = -row[j];
+    return op;
+}
+
+// The sign changes each base operation comes with.
+std::vector<int> flips(Signs signs) {
+    switch (signs) {
+        case Signs::flip_l:
+            return {0, 4};
+        case Signs::invert:
+            return {0, 7};
+        case Signs::all:
+            return {0, 1, 2, 3, 4, 5, 6, 7};
+        default:
+            return {0};
+    }
+}
+
+LaueGroup group_of(const LaueClass& c) {
+    LaueGroup laue{c.laue_class, c.symbol, c.code, {}};
+    laue.ops.cen_ops = {{0, 0, 0}};
+    for (const auto& base : c.operations) {
+        Op op{};
+        for (int j = 0; j < 3; ++j) set_column(op.rot, j, base[j]);
+        for (int flip : flips(c.signs)) {
+            const Op f = flipped(op, flip);
+            if (!laue.ops.find_by_rotation(f.rot)) laue.ops.sym_ops.push_back(f);
+        }
+    }
+    return laue;
+}
 
 int laue_code(int space_group) {
     if (space_group <= 2) return 12;
@@ -103,45 +168,13 @@ int laue_code(int space_group) {
     return 0;
 }
 
-const char* laue_symbol(int code) {
+}  // namespace
+
+std::optional<LaueGroup> legacy_laue_group(int space_group) {
+    const int code = laue_code(space_group);
     for (const LaueClass& c : kClasses)
-        if (c.code == code) return c.symbol;
-    return "";
-}
-
-std::vector<Triple> equivalents(int code, int h, int k, int l) {
-    const Triple hkl{h, k, l};
-    std::vector<Triple> out;
-    for (const LaueClass& c : kClasses) {
-        if (c.code != code) continue;
-        for (const auto& op : c.operations) {
-            const Triple t{pick(op[0], hkl), pick(op[1], hkl), pick(op[2], hkl)};
-            switch (c.signs) {
-                case Signs::as_listed:
-                    out.push_back(t);
-                    break;
-                case Signs::flip_l:
-                    out.push_back(t);
-                    out.push_back({t[0], t[1], -t[2]});
-                    break;
-                case Signs::invert:
-                    out.push_back(t);
-                    out.push_back({-t[0], -t[1], -t[2]});
-                    break;
-                case Signs::all:
-                    for (int m = 0; m < 8; ++m)
-                        out.push_back(
-                            {m & 1 ? -t[0] : t[0], m & 2 ? -t[1] : t[1], m & 4 ? -t[2] : t[2]});
-                    break;
-            }
-        }
-    }
-    return out;
-}
-
-Triple representative(int code, int h, int k, int l) {
-    const std::vector<Triple> all = equivalents(code, h, k, l);
-    return *std::max_element(all.begin(), all.end());
+        if (c.code == code) return group_of(c);
+    return std::nullopt;
 }
 
 }  // namespace ped::merge

@@ -1,100 +1,103 @@
 // Finding a space group: a number, a Hermann-Mauguin symbol in any setting of gemmi's table or
-// a Hall symbol becomes the group's operations, checked to form a group. gemmi's Hall parser
-// is handed only symbols it reads safely.
-#include <gemmi/symmetry.hpp>
-
+// a Hall symbol becomes the group's operations. gemmi's Hall parser is handed only symbols it
+// reads safely (hall_guard), and what it builds is kept only when it is a group.
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <exception>
 
-#include "merge/symmetry/integer_matrix.hpp"
-#include "merge/symmetry/symmetry.hpp"
+#include "merge/symmetry/hall_guard.hpp"
+#include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
 
 namespace {
 
-using namespace intmat;
+using gemmi::Op;
 
-static_assert(gemmi::Op::DEN == kTranslationDenominator, "translations in 24ths");
-constexpr int kDen = kTranslationDenominator;
-constexpr int kMaxEntry = 12;         // larger matrix entries are refused as absurd settings
-constexpr std::size_t kMaxHall = 80;  // longest Hall symbol handed to gemmi
+constexpr int kDen = Op::DEN;
+constexpr int kMaxEntry = 12;  // larger rotation entries are refused as absurd settings
 
-std::optional<SpaceGroupSetting> from_operations(const gemmi::GroupOps& ops) {
-    if (ops.sym_ops.empty() || ops.sym_ops.size() > 48 || ops.cen_ops.empty() ||
-        ops.cen_ops.size() > 64)
-        return std::nullopt;
-    SpaceGroupSetting g;
-    for (const gemmi::Op& op : ops.sym_ops) {
-        IntMatrix m{};
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j) {
-                if (op.rot[i][j] % kDen != 0) return std::nullopt;
-                m[i][j] = op.rot[i][j] / kDen;
-                if (std::abs(m[i][j]) > kMaxEntry) return std::nullopt;
-            }
-        if (std::llabs(determinant(m)) != 1) return std::nullopt;
-        g.rotations.push_back(m);
-        g.translations.push_back(
-            {wrap(op.tran[0], kDen), wrap(op.tran[1], kDen), wrap(op.tran[2], kDen)});
+// Integer rotations with small entries and a determinant of 1 or -1.
+bool integer_rotations(const gemmi::GroupOps& ops) {
+    for (const Op& op : ops.sym_ops) {
+        for (const auto& row : op.rot)
+            for (int v : row)
+                if (v % kDen != 0 || std::abs(v) > kMaxEntry * kDen) return false;
+        if (std::abs(op.det_rot()) != kDen * kDen * kDen) return false;
     }
-    for (const gemmi::Op::Tran& c : ops.cen_ops)
-        g.centring.push_back({wrap(c[0], kDen), wrap(c[1], kDen), wrap(c[2], kDen)});
-    if (g.rotations[0] != identity_matrix() || g.translations[0] != IntRow{} ||
-        g.centring[0] != IntRow{})
-        return std::nullopt;
+    return true;
+}
 
-    // gemmi builds the operations with integer arithmetic: make sure they form a group.
-    const auto is_centring = [&g](IntRow t) {
-        for (int& v : t) v = wrap(v, kDen);
-        return std::find(g.centring.begin(), g.centring.end(), t) != g.centring.end();
-    };
-    const std::size_t n = g.rotations.size();
-    for (std::size_t a = 0; a < n; ++a)
-        for (std::size_t b = 0; b < a; ++b)
-            if (g.rotations[a] == g.rotations[b]) return std::nullopt;
-    for (std::size_t a = 0; a < n; ++a) {
-        for (std::size_t b = 0; b < n; ++b) {
-            const IntMatrix r = product(g.rotations[a], g.rotations[b]);
-            const auto found = std::find(g.rotations.begin(), g.rotations.end(), r);
-            if (found == g.rotations.end()) return std::nullopt;
-            const std::size_t c = static_cast<std::size_t>(found - g.rotations.begin());
-            IntRow t = times_column(g.rotations[a], g.translations[b]);
-            for (int i = 0; i < 3; ++i) t[i] += g.translations[a][i] - g.translations[c][i];
-            if (!is_centring(t)) return std::nullopt;
+bool is_centring(const gemmi::GroupOps& ops, Op::Tran t) {
+    for (int& v : t) v = ((v % kDen) + kDen) % kDen;
+    return std::find(ops.cen_ops.begin(), ops.cen_ops.end(), t) != ops.cen_ops.end();
+}
+
+// gemmi closes a Hall symbol's generators by their rotations only: a second operation of one
+// rotation ("C 1ab"), translations that do not agree (a product a translation away from the
+// operation of its rotation) or a centring that a rotation does not keep ("A 4") pass
+// unnoticed, and the operations form no group.
+bool forms_group(const gemmi::GroupOps& ops) {
+    for (const Op& a : ops.sym_ops) {
+        if (ops.find_by_rotation(a.rot) != &a) return false;
+        for (const Op& b : ops.sym_ops) {
+            const Op product = a * b;
+            const Op* same = ops.find_by_rotation(product.rot);
+            if (!same) return false;
+            const Op::Tran& t = same->tran;
+            if (!is_centring(
+                    ops, {product.tran[0] - t[0], product.tran[1] - t[1], product.tran[2] - t[2]}))
+                return false;
         }
-        for (const IntRow& c : g.centring)
-            if (!is_centring(times_column(g.rotations[a], c))) return std::nullopt;
+        for (const Op::Tran& c : ops.cen_ops)
+            if (!is_centring(ops, (Op{a.rot, {0, 0, 0}} * Op{Op::identity().rot, c}).tran))
+                return false;
     }
-    for (const IntRow& c : g.centring)
-        for (const IntRow& d : g.centring)
-            if (!is_centring({c[0] + d[0], c[1] + d[1], c[2] + d[2]})) return std::nullopt;
-    return g;
+    return true;
+}
+
+// The operations as a setting holds them, when they form a group of integer rotations.
+std::optional<gemmi::GroupOps> checked(gemmi::GroupOps ops) {
+    if (ops.sym_ops.empty() || ops.cen_ops.empty()) return std::nullopt;
+    for (Op& op : ops.sym_ops) op.wrap();
+    for (Op::Tran& c : ops.cen_ops) c = Op{Op::identity().rot, c}.wrap().tran;
+    if (ops.sym_ops[0] != Op::identity() || ops.cen_ops[0] != Op::Tran{0, 0, 0})
+        return std::nullopt;
+    if (!integer_rotations(ops) || !forms_group(ops)) return std::nullopt;
+    return ops;
 }
 
 std::optional<SpaceGroupSetting> from_table(const gemmi::SpaceGroup& sg) {
-    std::optional<SpaceGroupSetting> g;
+    std::optional<gemmi::GroupOps> ops;
     try {
-        g = from_operations(sg.operations());
+        ops = checked(sg.operations());
     } catch (const std::exception&) {
         return std::nullopt;
     }
-    if (g) {
-        g->name = sg.xhm();
-        g->hall = sg.hall;
-        g->number = sg.number;
+    if (!ops) return std::nullopt;
+    return SpaceGroupSetting{sg.xhm(), sg.hall, sg.number, *ops};
+}
+
+std::optional<SpaceGroupSetting> from_hall(const std::string& text) {
+    if (!hall_symbol_is_safe(text)) return std::nullopt;
+    try {
+        const std::optional<gemmi::GroupOps> ops = checked(gemmi::symops_from_hall(text.c_str()));
+        if (!ops) return std::nullopt;
+        const gemmi::SpaceGroup* sg = nullptr;
+        for (const gemmi::SpaceGroup& t : gemmi::spacegroup_tables::main)
+            if (!sg && text == t.hall) sg = &t;
+        if (!sg) sg = gemmi::find_spacegroup_by_ops(*ops);
+        return SpaceGroupSetting{sg ? sg->xhm() : text, text, sg ? sg->number : 0, *ops};
+    } catch (const std::exception&) {
+        return std::nullopt;
     }
-    return g;
 }
 
 std::string trimmed(const std::string& text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::size_t b = 0, e = text.size();
-    while (b < e && blank(text[b])) ++b;
-    while (e > b && blank(text[e - 1])) --e;
-    return text.substr(b, e - b);
+    const std::size_t b = text.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos) return "";
+    return text.substr(b, text.find_last_not_of(" \t\r\n") + 1 - b);
 }
 
 bool is_digit(char c) {
@@ -106,11 +109,10 @@ std::string gemmi_hm_form(const std::string& text) {
     std::string s;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '_' && !s.empty() && is_digit(s.back()) && i + 1 < text.size() &&
-            is_digit(text[i + 1]))
-            continue;
-        if (c == '(' && !s.empty() && is_digit(s.back()) && i + 2 < text.size() &&
-            is_digit(text[i + 1]) && text[i + 2] == ')') {
+        const bool after_digit = !s.empty() && is_digit(s.back());
+        if (c == '_' && after_digit && i + 1 < text.size() && is_digit(text[i + 1])) continue;
+        if (c == '(' && after_digit && i + 2 < text.size() && is_digit(text[i + 1]) &&
+            text[i + 2] == ')') {
             s += text[i + 1];
             i += 2;
             continue;
@@ -120,14 +122,8 @@ std::string gemmi_hm_form(const std::string& text) {
     return s;
 }
 
-const gemmi::SpaceGroup* find_hm(const std::string& text) {
-    // gemmi reads one character after ':' and ignores what follows; refuse that.
-    const std::size_t colon = text.find(':');
-    if (colon != std::string::npos && trimmed(text.substr(colon + 1)).size() != 1) return nullptr;
-    if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return nullptr;
-    const std::string s = gemmi_hm_form(text);
-    if (const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_name(s)) return sg;
-    // Cubic symbols written without their bar: "Fd3m", "Pm3", "Ia3d", "I43d".
+// Cubic symbols written without their bar: "Fd3m", "Pm3", "Ia3d", "I43d".
+const gemmi::SpaceGroup* find_cubic_without_bar(const std::string& s) {
     if (s.find('-') != std::string::npos) return nullptr;
     const std::size_t three = s.find('3');
     if (three == std::string::npos || three < 2) return nullptr;
@@ -141,129 +137,14 @@ const gemmi::SpaceGroup* find_hm(const std::string& text) {
     return sg && sg->number >= 195 ? sg : nullptr;
 }
 
-// gemmi 0.5.7 reads a Hall symbol with integer arithmetic that can overflow and, for a screw
-// without a principal axis ("P 6 21"), writes outside an array. Only symbols that stay clear of
-// both reach it: the rotation terms are checked as gemmi reads them, and a change of basis must
-// be unimodular with small entries.
-bool safe_hall_rotation(const std::string& term, int position, int& previous) {
-    std::size_t p = term[0] == '-' ? 1 : 0;
-    if (p >= term.size()) return false;
-    const char n = term[p];
-    if (n != '1' && n != '2' && n != '3' && n != '4' && n != '6') return false;
-    const int order = n - '0';
-    bool screw = false, principal = false, diagonal = false;
-    for (++p; p < term.size(); ++p) {
-        const char c = term[p];
-        if (c >= '1' && c <= '5') {
-            if (screw) return false;
-            screw = true;
-        } else if (c == '\'' || c == '"' || c == '*') {
-            if (order != (c == '*' ? 3 : 2)) return false;
-            diagonal = true;
-        } else if (c == 'x' || c == 'y' || c == 'z') {
-            principal = true;
-        } else if (std::string("abcnuvwd").find(c) == std::string::npos) {
-            return false;
-        }
-    }
-    if (!principal && !diagonal) {
-        if (position == 1)
-            principal = true;
-        else if (position == 2 && order == 2 && (previous == 2 || previous == 4))
-            principal = true;
-        else if (position == 2 && order == 2 && (previous == 3 || previous == 6))
-            diagonal = true;
-        else if (position == 3 && order == 3)
-            diagonal = true;
-        else if (order != 1)
-            return false;
-    }
-    previous = order;
-    return !screw || principal;
-}
-
-bool safe_change_of_basis(const std::string& inside) {
-    int digits = 0;
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-        const char c = inside[i];
-        if (is_digit(c)) {
-            if (++digits > 2) return false;
-            continue;
-        }
-        digits = 0;
-        if (c == '/' && (i == 0 || !is_digit(inside[i - 1]) || i + 1 == inside.size() ||
-                         !is_digit(inside[i + 1])))
-            return false;
-        if (std::string(" ,+-/xyz").find(c) == std::string::npos) return false;
-    }
-    if (inside.find(',') == std::string::npos) return true;  // an origin shift "0 0 5"
-    try {
-        const gemmi::Op cob = gemmi::parse_triplet(inside);
-        IntMatrix m{};
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j) {
-                if (cob.rot[i][j] % kDen != 0 || std::abs(cob.rot[i][j]) > 3 * kDen) return false;
-                m[i][j] = cob.rot[i][j] / kDen;
-            }
-        return std::llabs(determinant(m)) == 1;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-bool safe_hall(const std::string& text) {
-    if (text.size() > kMaxHall) return false;
-    const std::size_t open = text.find('(');
-    const std::string main = text.substr(0, open);
-    if (open != std::string::npos) {
-        const std::size_t close = text.find(')', open);
-        if (close == std::string::npos || !trimmed(text.substr(close + 1)).empty()) return false;
-        if (open == 0 || text[open - 1] != ' ') return false;
-        if (!safe_change_of_basis(text.substr(open + 1, close - open - 1))) return false;
-    }
-    std::size_t p = 0;
-    if (p < main.size() && main[p] == '-') ++p;
-    while (p < main.size() && main[p] == ' ') ++p;
-    if (p >= main.size() || std::string("PABCIRSTFpabcirstf").find(main[p]) == std::string::npos)
-        return false;
-    ++p;
-    int position = 0, previous = 0;
-    while (p < main.size()) {
-        if (main[p] == ' ') {
-            ++p;
-            continue;
-        }
-        const std::size_t end = std::min(main.find(' ', p), main.size());
-        const std::string term = main.substr(p, end - p);
-        ++position;
-        if (term != "1" && !safe_hall_rotation(term, position, previous)) return false;
-        p = end;
-    }
-    return true;
-}
-
-std::optional<SpaceGroupSetting> from_hall(const std::string& text) {
-    if (!safe_hall(text)) return std::nullopt;
-    std::optional<SpaceGroupSetting> g;
-    const gemmi::SpaceGroup* sg = nullptr;
-    try {
-        const gemmi::GroupOps ops = gemmi::symops_from_hall(text.c_str());
-        g = from_operations(ops);
-        for (const gemmi::SpaceGroup& t : gemmi::spacegroup_tables::main)
-            if (!sg && text == t.hall) sg = &t;
-        if (g && !sg) sg = gemmi::find_spacegroup_by_ops(ops);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (!g) return std::nullopt;
-    if (sg) {
-        g->name = sg->xhm();
-        g->number = sg->number;
-    } else {
-        g->name = text;
-    }
-    g->hall = text;
-    return g;
+const gemmi::SpaceGroup* find_hm(const std::string& text) {
+    // gemmi reads one character after ':' and ignores what follows; refuse that.
+    const std::size_t colon = text.find(':');
+    if (colon != std::string::npos && trimmed(text.substr(colon + 1)).size() != 1) return nullptr;
+    if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0]))) return nullptr;
+    const std::string s = gemmi_hm_form(text);
+    if (const gemmi::SpaceGroup* sg = gemmi::find_spacegroup_by_name(s)) return sg;
+    return find_cubic_without_bar(s);
 }
 
 }  // namespace

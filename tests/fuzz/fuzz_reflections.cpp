@@ -9,7 +9,6 @@
 #include "cell/fit.hpp"
 #include "cell/selection.hpp"
 #include "fuzz_input.hpp"
-#include "merge/symmetry/laue.hpp"
 #include "merge/pipeline/pair_compare.hpp"
 #include "merge/pipeline/prepared_file.hpp"
 #include "merge/pipeline/symmetry_merge.hpp"
@@ -27,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto range = file.find(r.h, r.k, r.l);
         fuzz::require(range.first != range.second);
     }
-    const int code = 1 + (size > 0 ? data[size - 1] : 0) % 12;
+    const LaueGroup laue = *legacy_laue_group(1 + (size > 0 ? data[size - 1] : 0) % 230);
     IndexedReflections keyed;  // one reflection per class of equivalents
     keyed.records = file.records;
-    keyed.build_index([code](int h, int k, int l) { return representative(code, h, k, l); });
+    keyed.build_index([&laue](int h, int k, int l) { return laue.representative(h, k, l); });
     for (PairKind kind : {PairKind::intensities, PairKind::g}) {
         const std::vector<Retained> kept = common_reflections(file, file, kind, 0);
         for (const Retained& r : kept) fuzz::require(std::isfinite(r.ratio));
@@ -39,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::require(once.size() <= file.records.size() - keyed.repeated());
         for (const Retained& r : once) fuzz::require(r.first_record == r.second_record);
     }
-    const MergeResult m = merge_equivalents(
-        file.records, [code](int h, int k, int l) { return representative(code, h, k, l); });
+    const MergeResult m = merge_equivalents(file.records, laue);
     size_t members = 0;
     for (int multiplicity : m.multiplicities) members += static_cast<size_t>(multiplicity);
     fuzz::require(members == file.records.size());

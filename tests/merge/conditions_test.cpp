@@ -3,6 +3,8 @@
 // cases condition_trace and sg_monoclinic_setting.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "merge/symmetry/conditions.hpp"
 
 namespace ped::merge {
@@ -56,14 +58,9 @@ TEST(Conditions, EveryCodeInsideAndOutsideItsZone) {
         seen[c.code] = true;
     }
     for (int code = 1; code <= kConditionCodes; ++code) EXPECT_TRUE(seen[code]) << code;
-}
-
-TEST(Conditions, DivisibilityIgnoresTheSignAndNeverOverflows) {
-    EXPECT_FALSE(condition_keeps(1, -3, 0, 0));
-    EXPECT_TRUE(condition_keeps(13, 0, 0, -8));
-    EXPECT_TRUE(condition_keeps(18, 0, 0, -12));
-    EXPECT_TRUE(condition_keeps(30, 2147483647, 2147483647, 0));
-    EXPECT_FALSE(condition_keeps(30, 2147483647, 2147483647, -2147483647));
+    // Sums in 64 bits: no index overflows them.
+    EXPECT_TRUE(condition_keeps(30, INT_MAX, INT_MAX, 0));
+    EXPECT_FALSE(condition_keeps(30, INT_MAX, INT_MAX, -INT_MAX));
 }
 
 // The lists themselves are checked against the International Tables in symmetry_test.cpp: they
@@ -77,6 +74,10 @@ TEST(Conditions, ListsOfTheGroups) {
     };
     for (const auto& [group, codes] : spots) EXPECT_EQ(condition_codes(group), codes) << group;
     for (int g : {-5, 0, 231, 300}) EXPECT_TRUE(condition_codes(g).empty()) << g;
+    // Texts: four indices for the hexagonal numbers only, none outside the catalogue.
+    EXPECT_EQ(condition_text(3, 173), "000l: l = 2n");
+    EXPECT_EQ(condition_text(3, 19), "00l: l = 2n");
+    EXPECT_EQ(condition_text(37, 1), "");
     for (int g = 1; g <= 230; ++g)
         for (int code : condition_codes(g)) {
             EXPECT_TRUE(code != 15 && code != 24 && code != 29 && code != 35) << g;

@@ -149,16 +149,7 @@ std::set<OpKey> shelx_group(int latt, const std::vector<std::string>& symm, size
 }
 
 SpaceGroupSetting setting_of(const gemmi::GroupOps& ops) {
-    SpaceGroupSetting g;
-    for (const gemmi::Op& op : ops.sym_ops) {
-        IntMatrix m{};
-        for (int i = 0; i < 3; ++i)
-            for (int j = 0; j < 3; ++j) m[i][j] = op.rot[i][j] / gemmi::Op::DEN;
-        g.rotations.push_back(m);
-        g.translations.push_back({op.tran[0], op.tran[1], op.tran[2]});
-    }
-    for (const gemmi::Op::Tran& c : ops.cen_ops) g.centring.push_back({c[0], c[1], c[2]});
-    return g;
+    return {"", "", 0, ops};
 }
 
 TEST(ShelxCards, RebuildEverySettingOfGemmisTableOnce) {
@@ -179,12 +170,6 @@ TEST(ShelxCards, RebuildEverySettingOfGemmisTableOnce) {
         size_t count = 0;
         EXPECT_EQ(shelx_group(cards.latt, cards.symm, count), want) << ops.sym_ops.size();
         EXPECT_EQ(count, want.size()) << "a card too many";
-        // The CIF's triplets: every operation once.
-        std::set<OpKey> triplets;
-        for (const std::string& t : operation_triplets(g))
-            triplets.insert(key_of(gemmi::parse_triplet(t)));
-        EXPECT_EQ(triplets, want);
-        EXPECT_EQ(operation_triplets(g).size(), want.size());
     }
     const struct {
         const char* name;

@@ -114,7 +114,9 @@ Generated generate(const Crystal& x, unsigned seed) {
 
 TEST(ZoneScaling, LaueMatchingRecoversKnownScalesWithinTheirUncertainties) {
     for (const Crystal& x : kCrystals) {
-        const Representative key = legacy_symmetry(x.space_group).representative;
+        const MatchKey key = [laue = *legacy_laue_group(x.space_group)](int h, int k, int l) {
+            return laue.representative(h, k, l);
+        };
         double worst[2] = {0, 0};  // mean over the seeds of the worst linear factor's error
         int inside[2] = {0, 0}, factors[2] = {0, 0};
         for (unsigned seed = 1; seed <= 5; ++seed) {

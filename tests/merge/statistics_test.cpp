@@ -8,10 +8,10 @@
 #include <set>
 
 #include "harness.hpp"
+#include "merge/pipeline/symmetry_merge.hpp"
 #include "merge/reports/report_files.hpp"
 #include "merge/reports/statistics.hpp"
 #include "merge/reports/statistics_files.hpp"
-#include "merge/pipeline/symmetry_merge.hpp"
 
 namespace ped::merge {
 namespace {
@@ -39,7 +39,7 @@ ShellTable literal(const std::vector<Reflection>& list, const RunSymmetry& sym, 
                    double gmin, double gmax) {
     std::map<Triple, std::vector<size_t>> classes;
     for (size_t i = 0; i < list.size(); ++i)
-        classes[sym.representative(list[i].h, list[i].k, list[i].l)].push_back(i);
+        classes[sym.laue->representative(list[i].h, list[i].k, list[i].l)].push_back(i);
     struct Unique {
         double g, mean, file_sigma, propagated;
         std::vector<double> obs;
@@ -112,10 +112,11 @@ ShellTable literal(const std::vector<Reflection>& list, const RunSymmetry& sym, 
                 for (int l = -12; l <= 12; ++l) {
                     const double g = g_of(h, kk, l);
                     if (g < lo || g > hi || !(gmin < g && g < gmax) || !sym.allowed(h, kk, l) ||
-                        !in_shell(g, k) || !counted.insert(sym.representative(h, kk, l)).second)
+                        !in_shell(g, k) ||
+                        !counted.insert(sym.laue->representative(h, kk, l)).second)
                         continue;
                     ++possible;
-                    measured += seen.count(sym.representative(h, kk, l));
+                    measured += seen.count(sym.laue->representative(h, kk, l));
                 }
         r.n_possible = possible;
         r.completeness = static_cast<double>(measured) / possible;
@@ -166,7 +167,7 @@ TEST(Statistics, ShellTableOfAKnownStructureMatchesTheDefinitions) {
                         {h, k, l, raw / scale[z], sigma / scale[z], g * (1 + 1e-4 * noise(rng))});
                     zone_of.push_back(z);
                 }
-    const MergeResult m = merge_equivalents(list, sym.representative);
+    const MergeResult m = merge_equivalents(list, *sym.laue);
     const std::vector<MergedGroup> groups = merged_groups(m, list, zone_of);
     const CompletenessBasis basis{kCell, &sym, 0.1, 1.45};
     bool counted = false;

@@ -6,16 +6,13 @@
 #include <random>
 
 #include "merge/pipeline/exchange_sort.hpp"
-#include "merge/symmetry/laue.hpp"
 #include "merge/pipeline/symmetry_merge.hpp"
 
 namespace ped::merge {
 namespace {
 
-// The grouping of Laue class `code` (1 to 12).
-Representative by_class(int code) {
-    return [code](int h, int k, int l) { return representative(code, h, k, l); };
-}
+// A space group of each of the twelve legacy Laue classes.
+const int kClassNumbers[] = {2, 10, 47, 83, 123, 147, 162, 164, 175, 191, 200, 221};
 
 Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
     return {h, k, l, i, sig, g};
@@ -24,26 +21,26 @@ Reflection refl(int h, int k, int l, double i, double g = 0.5, double sig = 1) {
 // A worked example; the differential test below covers the rest.
 TEST(SymmetryMerge, FriedelMatesAndRepeatsInClassMinus1) {
     const MergeResult m = merge_equivalents(
-        {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, by_class(laue_code(1)));
+        {refl(1, 2, 3, 10), refl(-1, -2, -3, 20), refl(1, 2, 3, 30)}, *legacy_laue_group(1));
     ASSERT_EQ(m.merged.size(), 1u);
     EXPECT_EQ(std::tie(m.merged[0].h, m.merged[0].k, m.merged[0].l, m.merged[0].i),
               std::make_tuple(1, 2, 3, 20.0));
     EXPECT_EQ(m.multiplicities, std::vector<int>{3});
     EXPECT_EQ(m.redundant, 2);
     EXPECT_NEAR(m.rint, 1.0 / 3, 1e-15);
-    const MergeResult none = merge_equivalents({}, by_class(5));
+    const MergeResult none = merge_equivalents({}, *legacy_laue_group(62));
     EXPECT_TRUE(none.merged.empty());
     EXPECT_EQ(none.rint, 0);
 }
 
 // The merging as the tool has always done it: each remaining record in turn takes out every
 // later record equivalent to it, the records behind moving up.
-MergeResult compact(std::vector<Reflection> list, int code) {
+MergeResult compact(std::vector<Reflection> list, const LaueGroup& laue) {
     MergeResult out;
     std::vector<Reflection> merged;
     double numerator = 0, denominator = 0;
     for (size_t p = 0; p < list.size(); ++p) {
-        const auto eq = equivalents(code, list[p].h, list[p].k, list[p].l);
+        const auto eq = laue.equivalents(list[p].h, list[p].k, list[p].l);
         std::vector<double> intensities{list[p].i};
         double si = list[p].i, ss = list[p].sig, sg = list[p].g;
         for (size_t q = p + 1; q < list.size();) {
@@ -81,15 +78,16 @@ MergeResult compact(std::vector<Reflection> list, int code) {
 TEST(SymmetryMerge, SameResultAsCompactingTheList) {
     std::mt19937 rng(21);
     std::uniform_int_distribution<int> index(-3, 3), value(1, 99), gstep(1, 6);
-    for (int code = 1; code <= 12; ++code)
+    for (int number : kClassNumbers)
         for (int trial = 0; trial < 40; ++trial) {
+            const LaueGroup laue = *legacy_laue_group(number);
             std::vector<Reflection> list;
             for (int i = 0; i < 60; ++i)
                 list.push_back(refl(index(rng), index(rng), index(rng), value(rng),
                                     0.25 * gstep(rng), 0.5 * value(rng)));
-            const MergeResult fast = merge_equivalents(list, by_class(code));
-            const MergeResult slow = compact(list, code);
-            ASSERT_EQ(fast.multiplicities, slow.multiplicities) << code;
+            const MergeResult fast = merge_equivalents(list, laue);
+            const MergeResult slow = compact(list, laue);
+            ASSERT_EQ(fast.multiplicities, slow.multiplicities) << number;
             ASSERT_EQ(fast.redundant, slow.redundant);
             ASSERT_EQ(fast.rint, slow.rint);
             ASSERT_EQ(fast.merged.size(), slow.merged.size());
