@@ -41,32 +41,27 @@ MergeResult compact(std::vector<Reflection> list, const LaueGroup& laue) {
     double numerator = 0, denominator = 0;
     for (size_t p = 0; p < list.size(); ++p) {
         const auto eq = laue.equivalents(list[p].h, list[p].k, list[p].l);
-        std::vector<double> intensities{list[p].i};
-        double si = list[p].i, ss = list[p].sig, sg = list[p].g;
+        std::vector<Reflection> group{list[p]};
         for (size_t q = p + 1; q < list.size();) {
-            const Triple t{list[q].h, list[q].k, list[q].l};
-            if (std::find(eq.begin(), eq.end(), t) == eq.end()) {
+            if (!std::count(eq.begin(), eq.end(), Triple{list[q].h, list[q].k, list[q].l})) {
                 ++q;
                 continue;
             }
-            si += list[q].i;
-            ss += list[q].sig;
-            sg += list[q].g;
-            intensities.push_back(list[q].i);
+            group.push_back(list[q]);
             list.erase(list.begin() + static_cast<long>(q));
         }
-        const double u = static_cast<double>(intensities.size());
         Reflection r = list[p];
-        r.i = si / u;
-        r.sig = ss / u;
-        r.g = sg / u;
+        r.i = r.sig = r.g = 0;
+        for (const Reflection& m : group) r.i += m.i, r.sig += m.sig, r.g += m.g;
+        const double u = static_cast<double>(group.size()), sum = r.i;
+        r.i /= u, r.sig /= u, r.g /= u;
         double dev = 0;
-        for (double x : intensities) dev += std::fabs(x - r.i);
+        for (const Reflection& m : group) dev += std::fabs(m.i - r.i);
         numerator += dev / u;
-        denominator += si / u;
+        denominator += sum / u;
         merged.push_back(r);
-        out.multiplicities.push_back(static_cast<int>(intensities.size()));
-        out.redundant += static_cast<int>(intensities.size()) - 1;
+        out.multiplicities.push_back(static_cast<int>(group.size()));
+        out.redundant += static_cast<int>(group.size()) - 1;
     }
     std::vector<double> g;
     for (const Reflection& r : merged) g.push_back(r.g);
@@ -107,16 +102,13 @@ TEST(ExchangeSort, SameOrderAsTheExchangeSort) {
     EXPECT_EQ(exchange_sort_order({1, 1, 0, 1, 0}), (std::vector<size_t>{2, 4, 0, 3, 1}));
     // Empty, single, sorted, reversed, constant and paired inputs, and -0 equal to 0.
     std::vector<std::vector<double>> inputs = {{}, {5}, {0.0, -0.0, -1, 0.0}};
-    for (int n : {2, 50, 1000}) {
-        std::vector<double> up, down, flat, pairs;
-        for (int i = 0; i < n; ++i) {
-            up.push_back(i);
-            down.push_back(n - i);
-            flat.push_back(3);
-            pairs.push_back((n - i) / 2);
+    for (int n : {2, 50, 1000})
+        for (int kind = 0; kind < 4; ++kind) {  // rising, falling, constant, in pairs
+            std::vector<double> keys;
+            for (int i = 0; i < n; ++i)
+                keys.push_back(kind == 0 ? i : kind == 1 ? n - i : kind == 2 ? 3 : (n - i) / 2);
+            inputs.push_back(keys);
         }
-        inputs.insert(inputs.end(), {up, down, flat, pairs});
-    }
     // Random inputs full of ties.
     std::mt19937 rng(12345);
     for (int trial = 0; trial < 3000; ++trial) {
