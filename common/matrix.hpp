@@ -1,22 +1,30 @@
 // Dense square matrices and the routines that solve the tools' small linear systems:
 // `inversemat` (Gauss-Jordan, pivots in diagonal order, no row exchange) followed by
 // `produitmat` (matrix times vector, in place). Each tool chooses its dimension D: 4 in the
-// cell tool, 20 in the merge tool (or the zone count when there are more zones).
+// cell tool, 20 in the merge tool (or the zone count when there are more zones). The merge
+// tool's least squares keep their tables (normal matrices, solutions) in the same type.
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace ped {
 
 class Matrix {
   public:
-    explicit Matrix(int dimension) : d_(dimension), a_(static_cast<std::size_t>(d_ * d_), 0.0) {}
+    explicit Matrix(int dimension = 0, double fill = 0.0)
+        : d_(dimension), a_(static_cast<std::size_t>(d_ * d_), fill) {}
     int dimension() const { return d_; }
     double& operator()(int i, int j) { return a_[static_cast<std::size_t>(i * d_ + j)]; }
     double operator()(int i, int j) const { return a_[static_cast<std::size_t>(i * d_ + j)]; }
+    std::span<double> row(int i) { return {a_.data() + static_cast<std::size_t>(i * d_), size()}; }
+    std::span<const double> row(int i) const {
+        return {a_.data() + static_cast<std::size_t>(i * d_), size()};
+    }
 
   private:
+    std::size_t size() const { return static_cast<std::size_t>(d_); }
     int d_;
     std::vector<double> a_;
 };

@@ -11,7 +11,6 @@
 #include "merge/exports/export_options.hpp"
 #include "merge/pipeline/assembly.hpp"
 #include "merge/pipeline/banner.hpp"
-#include "merge/pipeline/factor_uncertainty.hpp"
 #include "merge/pipeline/match.hpp"
 #include "merge/pipeline/prepare.hpp"
 #include "merge/pipeline/prepared_file.hpp"
@@ -23,6 +22,7 @@
 #include "merge/pipeline/zone_list.hpp"
 #include "merge/reports/cell_check.hpp"
 #include "merge/reports/report_files.hpp"
+#include "merge/reports/uncertainty_report.hpp"
 #include "merge/reports/zone_summary.hpp"
 
 namespace ped::merge {

@@ -2,49 +2,55 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-
-#include "common/text.hpp"
-#include "merge/pipeline/scale_factors.hpp"
+#include <optional>
+#include <span>
 
 namespace ped::merge {
 
 namespace {
 
-using Table = std::vector<std::vector<double>>;
+using Counts = std::vector<std::vector<int>>;  // by pair of zones
 
-// The inverse of a symmetric positive definite matrix (Cholesky); false when it is not one.
-bool invert_spd(Table a, Table& inverse) {
-    const size_t n = a.size();
-    for (size_t j = 0; j < n; ++j) {  // a := L, lower triangle
-        for (size_t k = 0; k < j; ++k) a[j][j] -= a[j][k] * a[j][k];
-        if (!(a[j][j] > 0) || !std::isfinite(a[j][j])) return false;
-        a[j][j] = std::sqrt(a[j][j]);
-        for (size_t i = j + 1; i < n; ++i) {
-            for (size_t k = 0; k < j; ++k) a[i][j] -= a[i][k] * a[j][k];
-            a[i][j] /= a[j][j];
+// The Cholesky factor L of a symmetric positive definite matrix, in the lower triangle of `a`;
+// false when it is not one.
+bool cholesky(Matrix& a) {
+    const int n = a.dimension();
+    for (int j = 0; j < n; ++j) {
+        for (int k = 0; k < j; ++k) a(j, j) -= a(j, k) * a(j, k);
+        if (!(a(j, j) > 0) || !std::isfinite(a(j, j))) return false;
+        a(j, j) = std::sqrt(a(j, j));
+        for (int i = j + 1; i < n; ++i) {
+            for (int k = 0; k < j; ++k) a(i, j) -= a(i, k) * a(j, k);
+            a(i, j) /= a(j, j);
         }
-    }
-    inverse.assign(n, std::vector<double>(n, 0.0));
-    for (size_t c = 0; c < n; ++c) {  // column c: L y = e_c, then L^T x = y
-        std::vector<double> x(n, 0.0);
-        for (size_t i = 0; i < n; ++i) {
-            double v = i == c ? 1.0 : 0.0;
-            for (size_t k = 0; k < i; ++k) v -= a[i][k] * x[k];
-            x[i] = v / a[i][i];
-        }
-        for (size_t i = n; i-- > 0;) {
-            double v = x[i];
-            for (size_t k = i + 1; k < n; ++k) v -= a[k][i] * x[k];
-            x[i] = v / a[i][i];
-        }
-        for (size_t i = 0; i < n; ++i) inverse[i][c] = x[i];
     }
     return true;
 }
 
+// The inverse of a symmetric positive definite matrix; none when it is not one.
+std::optional<Matrix> invert_spd(Matrix a) {
+    if (!cholesky(a)) return std::nullopt;
+    const int n = a.dimension();
+    Matrix inverse(n);
+    std::vector<double> x(static_cast<size_t>(n));
+    for (int c = 0; c < n; ++c) {  // column c: L y = e_c, then L^T x = y
+        for (int i = 0; i < n; ++i) {
+            double v = i == c ? 1.0 : 0.0;
+            for (int k = 0; k < i; ++k) v -= a(i, k) * x[k];
+            x[i] = v / a(i, i);
+        }
+        for (int i = n; i-- > 0;) {
+            double v = x[i];
+            for (int k = i + 1; k < n; ++k) v -= a(k, i) * x[k];
+            x[i] = v / a(i, i);
+        }
+        for (int i = 0; i < n; ++i) inverse(i, c) = x[i];
+    }
+    return inverse;
+}
+
 // Zones reached from `from` through pairs with a positive count, not passing through `barred`.
-std::vector<bool> reached(const std::vector<std::vector<int>>& count, int from, int barred) {
+std::vector<bool> reached(const Counts& count, int from, int barred) {
     std::vector<bool> seen(count.size(), false);
     std::vector<int> todo{from};
     seen[static_cast<size_t>(from)] = true;
@@ -61,7 +67,7 @@ std::vector<bool> reached(const std::vector<std::vector<int>>& count, int from, 
 }
 
 // The maximum flow from `source` to zone 1 (index 0) with the counts as capacities.
-int max_flow(std::vector<std::vector<int>> capacity, int source) {
+int max_flow(Counts capacity, int source) {
     const size_t n = capacity.size();
     int flow = 0;
     for (;;) {
@@ -85,130 +91,165 @@ int max_flow(std::vector<std::vector<int>> capacity, int source) {
     }
 }
 
+// The pairs of zones of one kind: compared when both files were read and the pair has a value.
+struct Pairs {
+    const std::vector<const IndexedReflections*>& zones;
+    const PairTable& table;
+    PairKind kind;
+    double sigma;
+    const RetainedPairs* retained;
+
+    bool compared(int a, int b) const { return a != b && table.at(a, b) && zones[a] && zones[b]; }
+    // The retained reflections of (a, b): as the comparisons found them, or found again into
+    // `found`.
+    const std::vector<Retained>& of(int a, int b, std::vector<Retained>& found) const {
+        if (retained) return (*retained)[static_cast<size_t>(a * table.n + b)];
+        found = common_reflections(*zones[a], *zones[b], kind, sigma);
+        return found;
+    }
+    // A record's weight in its pair's value.
+    double weight(const Retained& r) const { return kind == PairKind::intensities ? r.weight : 1; }
+};
+
+// The factors solved for: zone 1's group (linked through compared pairs) without zone 1.
+struct Unknowns {
+    std::vector<bool> tied;    // by zone: in zone 1's group
+    std::vector<int> index;    // by zone: its place among the unknowns, -1 for none
+    std::vector<int> members;  // the unknowns' zones, in zone order
+};
+
+Unknowns unknowns_of(const Pairs& pairs) {
+    const int n = pairs.table.n;
+    Counts linked(n, std::vector<int>(n, 0));
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
+            if (pairs.compared(a, b)) linked[a][b] = linked[b][a] = 1;
+    Unknowns u{reached(linked, 0, -1), std::vector<int>(static_cast<size_t>(n), -1), {}};
+    for (int z = 1; z < n; ++z)
+        if (u.tied[z]) {
+            u.index[z] = static_cast<int>(u.members.size());
+            u.members.push_back(z);
+        }
+    return u;
+}
+
+// The inverse of the reduced normal matrix B of the solve with zone 1 as reference; none when
+// a zone of the group kept the factor 1 (a failed solve: no sound uncertainty) or B is not
+// positive definite.
+std::optional<Matrix> inverse_normal(const FactorSolution& solution, const Unknowns& u) {
+    const int m = static_cast<int>(u.members.size());
+    if (m == 0) return std::nullopt;
+    for (int z : solution.kept_one)
+        if (u.tied[z]) return std::nullopt;
+    Matrix normal(m);
+    for (int i = 0; i < m; ++i)
+        for (int j = 0; j < m; ++j) normal(i, j) = solution.normal(u.members[i], u.members[j]);
+    return invert_spd(normal);
+}
+
+// What one pass over the pairs gathers.
+struct PairSums {
+    Counts count;        // retained reflections of each pair of zones, the larger way
+    double squares = 0;  // of the residuals of the ratios at the reported factors
+    long freedom = 0;    // ratios less factors solved for
+    std::vector<std::vector<double>> slope;  // by zone, per record the slopes of the unknowns
+};
+
+// How the factors x of the solve with zone 1 as reference (row 0 of the solutions, where its
+// normal equations hold exactly) move with each record's relative value through the value of
+// the pair (a, b): t = B^-1 (derivative of the normal equations by the pair value), times the
+// derivative of the pair value by the record (its weight held).
+void add_slopes(const Pairs& pairs, int a, int b, const std::vector<Retained>& pair,
+                const FactorSolution& solution, const Unknowns& u, const Matrix& inverse,
+                PairSums& sums) {
+    const size_t m = u.members.size();
+    const std::span<const double> x = solution.k.row(0);
+    const double value = *pairs.table.at(a, b), residual = x[a] - value * x[b];
+    std::vector<double> rhs(m, 0.0), t(m, 0.0);
+    if (u.index[a] >= 0) rhs[u.index[a]] += x[b];
+    if (u.index[b] >= 0) rhs[u.index[b]] += residual - value * x[b];
+    for (size_t i = 0; i < m; ++i)
+        for (size_t j = 0; j < m; ++j) t[i] += inverse(i, j) * rhs[j];
+    double total = 0;
+    for (const Retained& r : pair) total += pairs.weight(r);
+    for (const Retained& r : pair) {
+        const double f = pairs.weight(r) * r.ratio / total;
+        double* first = sums.slope[a].data() + r.first_record * m;
+        double* second = sums.slope[b].data() + r.second_record * m;
+        for (size_t i = 0; i < m; ++i) {
+            first[i] -= f * t[i];
+            second[i] += f * t[i];
+        }
+    }
+}
+
+// One pass over the pairs: their retained reflections; the residuals of the ratios at the
+// reported factors k (each pair of zones once); with an inverse, the slopes.
+PairSums pair_sums(const Pairs& pairs, const FactorSolution& solution, const Unknowns& u,
+                   const std::optional<Matrix>& inverse) {
+    const int n = pairs.table.n;
+    const std::vector<double>& k = solution.factors;
+    PairSums sums{Counts(n, std::vector<int>(n, 0)), 0, -static_cast<long>(u.members.size()),
+                  std::vector<std::vector<double>>(static_cast<size_t>(n))};
+    for (int z = 0; z < n && inverse; ++z)
+        if (u.tied[z]) sums.slope[z].assign(pairs.zones[z]->records.size() * u.members.size(), 0.0);
+    std::vector<Retained> found;
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b) {
+            if (!pairs.compared(a, b)) continue;
+            const std::vector<Retained>& pair = pairs.of(a, b, found);
+            const int c = static_cast<int>(pair.size());
+            sums.count[a][b] = std::max(sums.count[a][b], c);
+            sums.count[b][a] = std::max(sums.count[b][a], c);
+            if (!u.tied[a]) continue;
+            if (a < b || !pairs.compared(b, a)) {
+                for (const Retained& r : pair)
+                    sums.squares += std::pow(r.ratio * k[b] / k[a] - 1, 2);
+                sums.freedom += c;
+            }
+            if (inverse) add_slopes(pairs, a, b, pair, solution, u, *inverse, sums);
+        }
+    return sums;
+}
+
+// The reflections and zones that tie each unknown to zone 1.
+void set_ties(const Counts& count, const Unknowns& u, std::vector<FactorUncertainty>& out) {
+    for (int z : u.members) {
+        out[z].reflections = max_flow(count, z);
+        const std::vector<bool> without = reached(count, 0, z);
+        for (size_t j = 0; j < count.size(); ++j)
+            if (static_cast<int>(j) != z && count[z][j] > 0 && without[j]) ++out[z].zones;
+    }
+}
+
+// sqrt(v * sum over the records of d_i^2) for each unknown i.
+void set_sigmas(const PairSums& sums, const Unknowns& u, std::vector<FactorUncertainty>& out) {
+    const size_t m = u.members.size();
+    const double variance = sums.squares / (2.0 * static_cast<double>(sums.freedom));
+    std::vector<double> diagonal(m, 0.0);
+    for (const std::vector<double>& zone : sums.slope)
+        for (size_t at = 0; at < zone.size(); at += m)
+            for (size_t i = 0; i < m; ++i) diagonal[i] += zone[at + i] * zone[at + i];
+    for (size_t i = 0; i < m; ++i) {
+        const double s = std::sqrt(variance * diagonal[i]);
+        if (std::isfinite(s)) out[u.members[i]].sigma = s;
+    }
+}
+
 }  // namespace
 
 std::vector<FactorUncertainty> factor_uncertainties(
     const std::vector<const IndexedReflections*>& zones, PairKind kind, double sigma,
-    const PairTable& table, const FactorSolution& solution,
-    const std::vector<std::vector<Retained>>* retained) {
-    const int n = table.n;
-    std::vector<FactorUncertainty> out(static_cast<size_t>(n));
-    if (n < 2) return out;
-    const auto compared = [&](int a, int b) {
-        return a != b && table.at(a, b) && zones[a] && zones[b];
-    };
-    // Zone 1's group, linked through pairs with a value; its other zones are solved for.
-    std::vector<std::vector<int>> linked(n, std::vector<int>(n, 0));
-    for (int a = 0; a < n; ++a)
-        for (int b = 0; b < n; ++b)
-            if (compared(a, b)) linked[a][b] = linked[b][a] = 1;
-    const std::vector<bool> tied = reached(linked, 0, -1);
-    std::vector<int> unknown(static_cast<size_t>(n), -1), members;
-    for (int z = 1; z < n; ++z)
-        if (tied[z]) {
-            unknown[z] = static_cast<int>(members.size());
-            members.push_back(z);
-        }
-    const size_t u = members.size();
-    // A zone of the group that keeps the factor 1 means a failed solve: no sound uncertainty.
-    bool solvable = u > 0;
-    for (int z : solution.kept_one) solvable = solvable && !tied[z];
-    Table inverse;
-    if (solvable) {
-        Table normal(u, std::vector<double>(u));
-        for (size_t i = 0; i < u; ++i)
-            for (size_t j = 0; j < u; ++j) normal[i][j] = solution.normal[members[i]][members[j]];
-        solvable = invert_spd(normal, inverse);
-    }
-
-    // One pass over the pairs: their retained reflections; the residuals of the ratios at the
-    // reported factors k (each pair of zones once); and how the factors x of the solve with
-    // zone 1 as reference (row 0 of the solutions, where its normal equations hold exactly)
-    // move with each record's relative value, through the pair values it enters:
-    // t = B^-1 (derivative of the normal equations by the pair value), times the derivative
-    // of the pair value by the record (its weight held).
-    const std::vector<double>& k = solution.factors;
-    const std::vector<double>& x = solution.k[0];
-    std::vector<std::vector<int>> count(n, std::vector<int>(n, 0));  // the larger way
-    std::vector<std::vector<double>> slope(static_cast<size_t>(n));  // u values per record
-    for (int z = 0; z < n && solvable; ++z)
-        if (tied[z]) slope[z].assign(zones[z]->records.size() * u, 0.0);
-    double squares = 0;
-    long freedom = -static_cast<long>(u);
-    for (int a = 0; a < n; ++a)
-        for (int b = 0; b < n; ++b) {
-            if (!compared(a, b)) continue;
-            std::vector<Retained> found;
-            if (!retained) found = common_reflections(*zones[a], *zones[b], kind, sigma);
-            const std::vector<Retained>& pair =
-                retained ? (*retained)[static_cast<size_t>(a * n + b)] : found;
-            const int c = static_cast<int>(pair.size());
-            count[a][b] = std::max(count[a][b], c);
-            count[b][a] = std::max(count[b][a], c);
-            if (!tied[a]) continue;
-            if (a < b || !compared(b, a)) {
-                for (const Retained& r : pair) squares += std::pow(r.ratio * k[b] / k[a] - 1, 2);
-                freedom += c;
-            }
-            if (!solvable) continue;
-            const double value = *table.at(a, b), residual = x[a] - value * x[b];
-            std::vector<double> rhs(u, 0.0), t(u, 0.0);
-            if (unknown[a] >= 0) rhs[unknown[a]] += x[b];
-            if (unknown[b] >= 0) rhs[unknown[b]] += residual - value * x[b];
-            for (size_t i = 0; i < u; ++i)
-                for (size_t j = 0; j < u; ++j) t[i] += inverse[i][j] * rhs[j];
-            double total = 0;
-            for (const Retained& r : pair) total += kind == PairKind::intensities ? r.weight : 1;
-            for (const Retained& r : pair) {
-                const double f = (kind == PairKind::intensities ? r.weight : 1) * r.ratio / total;
-                double* first = slope[a].data() + r.first_record * u;
-                double* second = slope[b].data() + r.second_record * u;
-                for (size_t i = 0; i < u; ++i) {
-                    first[i] -= f * t[i];
-                    second[i] += f * t[i];
-                }
-            }
-        }
-
-    for (int z : members) {
-        out[z].reflections = max_flow(count, z);
-        const std::vector<bool> without = reached(count, 0, z);
-        for (int j = 0; j < n; ++j)
-            if (j != z && count[z][j] > 0 && without[j]) ++out[z].zones;
-    }
-    if (!solvable || freedom <= 0) return out;
-    const double variance = squares / (2.0 * static_cast<double>(freedom));
-    std::vector<double> diagonal(u, 0.0);
-    for (const std::vector<double>& zone : slope)
-        for (size_t at = 0; at < zone.size(); at += u)
-            for (size_t i = 0; i < u; ++i) diagonal[i] += zone[at + i] * zone[at + i];
-    for (size_t i = 0; i < u; ++i) {
-        const double s = std::sqrt(variance * diagonal[i]);
-        if (std::isfinite(s)) out[members[i]].sigma = s;
-    }
+    const PairTable& table, const FactorSolution& solution, const RetainedPairs* retained) {
+    std::vector<FactorUncertainty> out(static_cast<size_t>(table.n));
+    if (table.n < 2) return out;
+    const Pairs pairs{zones, table, kind, sigma, retained};
+    const Unknowns u = unknowns_of(pairs);
+    const std::optional<Matrix> inverse = inverse_normal(solution, u);
+    const PairSums sums = pair_sums(pairs, solution, u, inverse);
+    set_ties(sums.count, u, out);
+    if (inverse && sums.freedom > 0) set_sigmas(sums, u, out);
     return out;
-}
-
-void report_uncertainties(const Session& s, const std::vector<Zone>& zones,
-                          const ScaleFactors& factors) {
-    const auto shown = [&s](double sigma) {
-        return std::isfinite(sigma) ? strprintf("%f", sigma) : std::string(s.msg.no_uncertainty);
-    };
-    if (!zones.empty()) say(s.term, s.msg.uncertainty_reference, zones[0].name.c_str());
-    for (size_t z = 1; z < zones.size(); ++z) {
-        const ZoneUncertainty& u = factors.uncertainty[z];
-        say(s.term, s.msg.uncertainty_line, static_cast<int>(z + 1), zones[z].name.c_str(),
-            factors.linear[z], shown(u.linear.sigma).c_str(), factors.g[z],
-            shown(u.g.sigma).c_str(), u.linear.reflections, u.linear.zones);
-    }
-    for (size_t z = 1; z < zones.size(); ++z) {
-        const ZoneUncertainty& u = factors.uncertainty[z];
-        for (const auto& [tie, word] :
-             {std::pair{u.linear, s.msg.linear_word}, std::pair{u.g, s.msg.g_word}})
-            if (tie.reflections > 0 && tie.reflections < 3)
-                say(s.term, s.msg.barely_determined, static_cast<int>(z + 1), zones[z].name.c_str(),
-                    tie.reflections, word);
-    }
 }
 
 }  // namespace ped::merge

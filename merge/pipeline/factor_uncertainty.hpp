@@ -20,16 +20,11 @@
 #include <limits>
 #include <vector>
 
+#include "merge/pipeline/least_squares.hpp"
 #include "merge/pipeline/pair_compare.hpp"
 #include "merge/pipeline/prepared_file.hpp"
-#include "merge/pipeline/session.hpp"
-#include "merge/pipeline/zone_list.hpp"
 
 namespace ped::merge {
-
-struct PairTable;
-struct FactorSolution;
-struct ScaleFactors;
 
 struct FactorUncertainty {
     // The standard uncertainty; not a number for zone 1 (the reference), for a zone not tied
@@ -49,19 +44,17 @@ struct ZoneUncertainty {
     FactorUncertainty linear, g;
 };
 
+// The retained reflections of each ordered pair of zones (i, j), at i * n + j.
+using RetainedPairs = std::vector<std::vector<Retained>>;
+
 // The uncertainties of one kind of factor (one entry per zone). `zones` holds every zone's
 // records (null for a file that could not be read); `table` and `solution` are that kind's
 // pair values and least squares, made with the same sigma. `retained`, when given, holds the
-// retained reflections of each pair (i, j) at i * n + j, as the comparisons found them;
-// otherwise they are found again.
+// retained reflections of the pairs as the comparisons found them; otherwise they are found
+// again.
 std::vector<FactorUncertainty> factor_uncertainties(
     const std::vector<const IndexedReflections*>& zones, PairKind kind, double sigma,
     const PairTable& table, const FactorSolution& solution,
-    const std::vector<std::vector<Retained>>* retained = nullptr);
-
-// One line per zone on standard error: both factors with their uncertainties and the ties to
-// zone 1; then a warning for each factor that fewer than three reflections tie to zone 1.
-void report_uncertainties(const Session& s, const std::vector<Zone>& zones,
-                          const ScaleFactors& factors);
+    const RetainedPairs* retained = nullptr);
 
 }  // namespace ped::merge
