@@ -2,14 +2,20 @@
 
 #include <unicode/utf8.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 
 #include "common/text.hpp"
 
 namespace ped::merge {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
+
+// ---------------------------------------------------------------- the text
 
 // A value in a column of `width` with `decimals`, or "-" when there is none.
 std::string cell_text(double v, int width, int decimals) {
@@ -35,62 +41,8 @@ std::string row_text(const std::string& label, const ShellRow& r, bool cell) {
     return s + "\n";
 }
 
-std::string json_number(double v) {
-    return std::isfinite(v) ? strprintf("%.10g", v) : "null";
-}
-
-std::string row_json(const ShellRow& r, bool cell) {
-    std::string s = "{";
-    const auto add = [&s](const char* key, const std::string& value) {
-        if (s.size() > 1) s += ", ";
-        s += strprintf("\"%s\": %s", key, value.c_str());
-    };
-    add("g_min", json_number(r.g_min));
-    add("g_max", json_number(r.g_max));
-    add("d_min", json_number(inverse(r.g_max)));
-    add("d_max", json_number(inverse(r.g_min)));
-    add("n_obs", strprintf("%d", r.n_obs));
-    add("n_unique", strprintf("%d", r.n_unique));
-    add("multiplicity", json_number(r.multiplicity));
-    add("completeness", json_number(r.completeness));
-    add("n_possible", cell ? strprintf("%ld", r.n_possible) : "null");
-    add("mean_i", json_number(r.mean_i));
-    add("mean_i_over_sigma", json_number(r.mean_i_over_sigma));
-    add("mean_sigma_file", json_number(r.mean_sigma_file));
-    add("mean_sigma_propagated", json_number(r.mean_sigma_propagated));
-    add("r_merge", json_number(r.r_merge));
-    add("r_meas", json_number(r.r_meas));
-    add("r_pim", json_number(r.r_pim));
-    add("cc_half", json_number(r.cc_half));
-    return s + "}";
-}
-
-}  // namespace
-
-std::string json_string(const std::string& text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const std::size_t n = text.size();
-    std::string s = "\"";
-    std::size_t i = 0;
-    while (i < n) {
-        const std::size_t start = i;
-        UChar32 c;
-        U8_NEXT(bytes, i, n, c);  // c < 0: an ill-formed sequence, bytes start to i
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += static_cast<char>(c);
-        } else if (c >= 0x20 && c != 0x7f) {
-            s.append(text, start, i - start);
-        } else {
-            // A control character, or each byte of an ill-formed sequence as its Latin-1 letter.
-            for (std::size_t b = start; b < i; ++b) s += strprintf("\\u%04x", bytes[b]);
-        }
-    }
-    return s + "\"";
-}
-
-std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
-                       const StatsContext& c) {
+// The files, the group, the window and the cell, and what the columns mean.
+std::string header_text(const ShellTable& t, const StatsContext& c) {
     std::string s = strprintf(
         "Merging statistics: observations are the scaled records of %s, unique reflections the "
         "merged reflections of %s\n",
@@ -112,18 +64,25 @@ std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
          "sigI_file: the merged file's sigma, the mean of the members'\n";
     s += "Rmerge, Rmeas, Rpim and CC1/2 (sigma-tau): over the unique reflections observed at "
          "least twice; -: no value\n\n";
-    s += "shell   g_min   g_max    d_max    d_min   n_obs  unique   mult possible  compl%"
-         "      mean_I   I/sigI  sigI_file  sigI_prop  Rmerge   Rmeas    Rpim   CC1/2\n";
-    const bool cell = c.cell != nullptr;
+    return s;
+}
+
+std::string shells_text(const ShellTable& t, bool cell) {
+    std::string s =
+        "shell   g_min   g_max    d_max    d_min   n_obs  unique   mult possible  compl%"
+        "      mean_I   I/sigI  sigI_file  sigI_prop  Rmerge   Rmeas    Rpim   CC1/2\n";
     for (size_t k = 0; k < t.shells.size(); ++k)
         s += row_text(strprintf("%zu", k + 1), t.shells[k], cell);
-    s += row_text("all", t.overall, cell);
+    return s + row_text("all", t.overall, cell);
+}
 
-    s += "\nZones: records (observations in the scaled file), scale factors with their standard "
-         "uncertainties, the reflections and zones that tie the linear factor to zone 1, mean "
-         "I/sigma(I) of the records, R of the zone against the merged values (over its records "
-         "of unique reflections observed at least twice), and the unique reflections it shares "
-         "with each zone (its own on the diagonal)\n\n";
+std::string zones_text(const std::vector<ZoneRow>& zones) {
+    std::string s =
+        "\nZones: records (observations in the scaled file), scale factors with their standard "
+        "uncertainties, the reflections and zones that tie the linear factor to zone 1, mean "
+        "I/sigma(I) of the records, R of the zone against the merged values (over its records "
+        "of unique reflections observed at least twice), and the unique reflections it shares "
+        "with each zone (its own on the diagonal)\n\n";
     s += " zone records   k_linear  sig_k_lin        k_g    sig_k_g  tied   via   I/sigI  R_zone";
     for (size_t z = 0; z < zones.size(); ++z)
         s += strprintf("%6s", strprintf("z%zu", z + 1).c_str());
@@ -140,46 +99,107 @@ std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
     return s;
 }
 
+// ---------------------------------------------------------------- the JSON
+
+// A value to 10 significant digits, as the statistics have always been given; null for none.
+Json number(double v) {
+    if (!std::isfinite(v)) return nullptr;
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 10);
+    double rounded = v;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
+}
+
+Json row_json(const ShellRow& r, bool cell) {
+    return {{"g_min", number(r.g_min)},
+            {"g_max", number(r.g_max)},
+            {"d_min", number(inverse(r.g_max))},
+            {"d_max", number(inverse(r.g_min))},
+            {"n_obs", r.n_obs},
+            {"n_unique", r.n_unique},
+            {"multiplicity", number(r.multiplicity)},
+            {"completeness", number(r.completeness)},
+            {"n_possible", cell ? Json(r.n_possible) : Json(nullptr)},
+            {"mean_i", number(r.mean_i)},
+            {"mean_i_over_sigma", number(r.mean_i_over_sigma)},
+            {"mean_sigma_file", number(r.mean_sigma_file)},
+            {"mean_sigma_propagated", number(r.mean_sigma_propagated)},
+            {"r_merge", number(r.r_merge)},
+            {"r_meas", number(r.r_meas)},
+            {"r_pim", number(r.r_pim)},
+            {"cc_half", number(r.cc_half)}};
+}
+
+Json zone_json(size_t z, const ZoneRow& r) {
+    return {{"zone", z + 1},
+            {"name", utf8_name(r.name)},
+            {"records", r.records},
+            {"linear_factor", number(r.linear_factor)},
+            {"linear_factor_sigma", number(r.linear_sigma)},
+            {"linear_ties", {r.linear_ties, r.linear_tie_zones}},
+            {"g_factor", number(r.g_factor)},
+            {"g_factor_sigma", number(r.g_sigma)},
+            {"g_ties", {r.g_ties, r.g_tie_zones}},
+            {"mean_i_over_sigma", number(r.mean_i_over_sigma)},
+            {"r_zone", number(r.r_zone)},
+            {"shared", r.shared}};
+}
+
+Json cell_json(const UnitCell* cell) {
+    if (!cell) return nullptr;
+    Json values = Json::array();
+    for (double v : {cell->a, cell->b, cell->c, cell->alpha, cell->beta, cell->gamma})
+        values.push_back(number(v));
+    return values;
+}
+
+}  // namespace
+
+std::string utf8_name(const std::string& text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::size_t n = text.size();
+    std::string s;
+    std::size_t i = 0;
+    while (i < n) {
+        const std::size_t start = i;
+        UChar32 c;
+        U8_NEXT(bytes, i, n, c);  // c < 0: an ill-formed sequence, bytes start to i
+        if (c >= 0) {
+            s.append(text, start, i - start);
+            continue;
+        }
+        for (std::size_t b = start; b < i; ++b) {  // each byte as its Latin-1 letter
+            std::uint8_t letter[2];
+            std::size_t length = 0;
+            U8_APPEND_UNSAFE(letter, length, bytes[b]);
+            s.append(reinterpret_cast<const char*>(letter), length);
+        }
+    }
+    return s;
+}
+
+std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
+                       const StatsContext& c) {
+    return header_text(t, c) + shells_text(t, c.cell != nullptr) + zones_text(zones);
+}
+
 std::string stats_json(const ShellTable& t, const std::vector<ZoneRow>& zones,
                        const StatsContext& c) {
     const bool cell = c.cell != nullptr;
-    std::string s = "{\n";
-    s += "  \"observations\": " + json_string(c.scaled) + ",\n";
-    s += "  \"merged\": " + json_string(c.merged) + ",\n";
-    s += strprintf("  \"space_group\": %d,\n", c.space_group);
-    s += "  \"laue_class\": " + json_string(c.laue_class) + ",\n";
-    s += "  \"g_window\": [" + json_number(c.gmin) + ", " + json_number(c.gmax) + "],\n";
-    if (cell)
-        s += "  \"cell\": [" + json_number(c.cell->a) + ", " + json_number(c.cell->b) + ", " +
-             json_number(c.cell->c) + ", " + json_number(c.cell->alpha) + ", " +
-             json_number(c.cell->beta) + ", " + json_number(c.cell->gamma) + "],\n";
-    else
-        s += "  \"cell\": null,\n";
-    s += "  \"overall\": " + row_json(t.overall, cell) + ",\n";
-    s += "  \"shells\": [";
-    for (size_t k = 0; k < t.shells.size(); ++k)
-        s += std::string(k ? ",\n" : "\n") + "    " + row_json(t.shells[k], cell);
-    s += t.shells.empty() ? "],\n" : "\n  ],\n";
-    s += "  \"zones\": [";
-    for (size_t z = 0; z < zones.size(); ++z) {
-        const ZoneRow& r = zones[z];
-        s += std::string(z ? ",\n" : "\n") + "    {";
-        s += strprintf("\"zone\": %zu, \"name\": %s, \"records\": %d, ", z + 1,
-                       json_string(r.name).c_str(), r.records);
-        s += "\"linear_factor\": " + json_number(r.linear_factor) +
-             ", \"linear_factor_sigma\": " + json_number(r.linear_sigma) +
-             strprintf(", \"linear_ties\": [%d, %d]", r.linear_ties, r.linear_tie_zones) +
-             ", \"g_factor\": " + json_number(r.g_factor) +
-             ", \"g_factor_sigma\": " + json_number(r.g_sigma) +
-             strprintf(", \"g_ties\": [%d, %d]", r.g_ties, r.g_tie_zones) +
-             ", \"mean_i_over_sigma\": " + json_number(r.mean_i_over_sigma) +
-             ", \"r_zone\": " + json_number(r.r_zone) + ", \"shared\": [";
-        for (size_t j = 0; j < r.shared.size(); ++j)
-            s += (j ? ", " : "") + strprintf("%d", r.shared[j]);
-        s += "]}";
-    }
-    s += zones.empty() ? "]\n" : "\n  ]\n";
-    return s + "}\n";
+    Json shells = Json::array(), zone_rows = Json::array();
+    for (const ShellRow& r : t.shells) shells.push_back(row_json(r, cell));
+    for (size_t z = 0; z < zones.size(); ++z) zone_rows.push_back(zone_json(z, zones[z]));
+    const Json doc = {{"observations", utf8_name(c.scaled)},
+                      {"merged", utf8_name(c.merged)},
+                      {"space_group", c.space_group},
+                      {"laue_class", utf8_name(c.laue_class)},
+                      {"g_window", {number(c.gmin), number(c.gmax)}},
+                      {"cell", cell_json(c.cell)},
+                      {"overall", row_json(t.overall, cell)},
+                      {"shells", shells},
+                      {"zones", zone_rows}};
+    return doc.dump(2) + "\n";
 }
 
 }  // namespace ped::merge

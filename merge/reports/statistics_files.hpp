@@ -22,12 +22,13 @@ struct StatsContext {
 
 std::string stats_text(const ShellTable& t, const std::vector<ZoneRow>& zones,
                        const StatsContext& c);
+
+// The JSON: numbers to 10 significant digits, null where the text shows "-".
 std::string stats_json(const ShellTable& t, const std::vector<ZoneRow>& zones,
                        const StatsContext& c);
 
-// A JSON string literal: quotes, backslashes, control characters and DEL escaped; UTF-8 text
-// as it is; each byte of a sequence that is not UTF-8 (a Latin-1 name, say) escaped as the
-// Latin-1 letter it stands for, so that the file stays valid JSON.
-std::string json_string(const std::string& text);
+// A name as the JSON holds it, valid UTF-8: UTF-8 text as it is; each byte of a sequence that
+// is not UTF-8 (a Latin-1 name, say) as the Latin-1 letter it stands for.
+std::string utf8_name(const std::string& text);
 
 }  // namespace ped::merge
