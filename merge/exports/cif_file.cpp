@@ -1,5 +1,7 @@
 #include "merge/exports/cif_file.hpp"
 
+#include <gemmi/cifdoc.hpp>
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,14 +11,6 @@
 namespace ped::merge {
 
 namespace {
-
-bool starts_with_word(const std::string& text, const char* word) {
-    const std::string w = word;
-    if (text.size() < w.size()) return false;
-    for (size_t i = 0; i < w.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != w[i]) return false;
-    return true;
-}
 
 constexpr size_t kCifLine = 2048;  // CIF 1.1's longest line
 
@@ -29,7 +23,10 @@ std::string comment(const std::string& text) {
     return s + "\n";
 }
 
+// A name and its value on one line; a text field (gemmi's quoting of a value that no quote
+// mark can hold) begins on a line of its own, as CIF wants.
 std::string item(const char* name, const std::string& value) {
+    if (!value.empty() && value[0] == ';') return std::string(name) + "\n" + value + "\n";
     return strprintf("%-34s %s\n", name, value.c_str());
 }
 
@@ -50,30 +47,68 @@ void append_reflection(std::string& out, const Reflection& r) {
     put_fixed(out, r.sig, 11, 2);
 }
 
-}  // namespace
-
-std::string cif_value(const std::string& text) {
-    const auto has = [&text](const char* s) { return text.find(s) != std::string::npos; };
-    bool blank = false;
-    for (char c : text) blank = blank || std::isspace(static_cast<unsigned char>(c));
-    if (has("\n") || has("\r")) return "\n;" + text + "\n;";
-    const bool reserved = text.empty() ||
-                          std::string("_#$'\"[];").find(text[0]) != std::string::npos ||
-                          text == "." || text == "?" || starts_with_word(text, "data_") ||
-                          starts_with_word(text, "save_") || starts_with_word(text, "loop_") ||
-                          starts_with_word(text, "global_") || starts_with_word(text, "stop_");
-    if (!blank && !reserved) return text;
-    const auto closes = [&text](char q) {
-        for (size_t i = 0; i < text.size(); ++i)
-            if (text[i] == q &&
-                (i + 1 == text.size() || std::isspace(static_cast<unsigned char>(text[i + 1]))))
-                return true;
-        return false;
-    };
-    if (!closes('\'')) return "'" + text + "'";
-    if (!closes('"')) return "\"" + text + "\"";
-    return "\n;" + text + "\n;";
+// The space group: number, names and the loop of its operations ('?' without a known group).
+std::string group_items(const SpaceGroupSetting* g) {
+    std::string out =
+        item("_space_group_IT_number", g && g->number ? std::to_string(g->number) : "?");
+    out += item("_space_group_name_H-M_alt", g && g->number ? gemmi::cif::quote(g->name) : "?");
+    // gemmi's table aligns some Hall symbols with a leading blank.
+    const std::string hall =
+        g ? g->hall.substr(std::min(g->hall.find_first_not_of(' '), g->hall.size())) : "";
+    out += item("_space_group_name_Hall", g ? gemmi::cif::quote(hall) : "?");
+    if (!g) return out;
+    append_loop(out, {"_space_group_symop_id", "_space_group_symop_operation_xyz"});
+    size_t n = 0;
+    for (const gemmi::Op& op : g->ops) out += strprintf("%zu %s\n", ++n, op.triplet().c_str());
+    return out;
 }
+
+std::string cell_items(const UnitCell* u) {
+    if (!u) return "";
+    std::string out = item("_cell_length_a", strprintf("%.4f", u->a));
+    out += item("_cell_length_b", strprintf("%.4f", u->b));
+    out += item("_cell_length_c", strprintf("%.4f", u->c));
+    out += item("_cell_angle_alpha", strprintf("%.4f", u->alpha));
+    out += item("_cell_angle_beta", strprintf("%.4f", u->beta));
+    return out + item("_cell_angle_gamma", strprintf("%.4f", u->gamma));
+}
+
+// The observations with their zones, after the comments that name the zones.
+std::string observation_loop(const std::vector<std::string>& zones,
+                             const std::vector<Reflection>& observations,
+                             const std::vector<int>& zone_of) {
+    std::string out =
+        comment("Scale group n: the zone n of the list file, whose scale factors are applied.");
+    for (size_t z = 0; z < zones.size(); ++z)
+        out += comment(strprintf("  %zu: %s", z + 1, zones[z].c_str()));
+    out += item("_diffrn_reflns_number", std::to_string(observations.size()));
+    // CIF has no empty loop.
+    if (!observations.empty())
+        append_loop(out, {"_diffrn_refln_index_h", "_diffrn_refln_index_k", "_diffrn_refln_index_l",
+                          "_diffrn_refln_intensity_net", "_diffrn_refln_intensity_u",
+                          "_diffrn_refln_scale_group_code"});
+    for (size_t n = 0; n < observations.size(); ++n) {
+        append_reflection(out, observations[n]);
+        out += ' ';
+        put_int(out, zone_of[n] + 1, 0);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string merged_loop(const std::vector<Reflection>& merged) {
+    std::string out = item("_reflns_number_total", std::to_string(merged.size()));
+    if (!merged.empty())
+        append_loop(out, {"_refln_index_h", "_refln_index_k", "_refln_index_l",
+                          "_refln_F_squared_meas", "_refln_F_squared_sigma"});
+    for (const Reflection& r : merged) {
+        append_reflection(out, r);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace
 
 std::string cif_block_name(const std::string& base) {
     std::string name = base.substr(base.find_last_of('/') + 1);
@@ -94,52 +129,9 @@ std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observati
     out += item("_diffrn_radiation_probe", "electron");
     out += item("_diffrn_radiation_type", "electron");
     out += item("_diffrn_radiation_wavelength", strprintf("%.6f", h.wavelength));
-    out += item("_diffrn_measurement_method", "'precession electron diffraction'");
-    const SpaceGroupSetting* g = h.group;
-    out += item("_space_group_IT_number", g && g->number ? std::to_string(g->number) : "?");
-    out += item("_space_group_name_H-M_alt", g && g->number ? cif_value(g->name) : "?");
-    // gemmi's table aligns some Hall symbols with a leading blank.
-    const std::string hall =
-        g ? g->hall.substr(std::min(g->hall.find_first_not_of(' '), g->hall.size())) : "";
-    out += item("_space_group_name_Hall", g ? cif_value(hall) : "?");
-    if (g) {
-        append_loop(out, {"_space_group_symop_id", "_space_group_symop_operation_xyz"});
-        size_t n = 0;
-        for (const gemmi::Op& op : g->ops) out += strprintf("%zu %s\n", ++n, op.triplet().c_str());
-    }
-    if (const UnitCell* u = h.cell) {
-        out += item("_cell_length_a", strprintf("%.4f", u->a));
-        out += item("_cell_length_b", strprintf("%.4f", u->b));
-        out += item("_cell_length_c", strprintf("%.4f", u->c));
-        out += item("_cell_angle_alpha", strprintf("%.4f", u->alpha));
-        out += item("_cell_angle_beta", strprintf("%.4f", u->beta));
-        out += item("_cell_angle_gamma", strprintf("%.4f", u->gamma));
-    }
-
-    out += comment("Scale group n: the zone n of the list file, whose scale factors are applied.");
-    for (size_t z = 0; z < h.zones.size(); ++z)
-        out += comment(strprintf("  %zu: %s", z + 1, h.zones[z].c_str()));
-    out += item("_diffrn_reflns_number", std::to_string(observations.size()));
-    // CIF has no empty loop.
-    if (!observations.empty())
-        append_loop(out, {"_diffrn_refln_index_h", "_diffrn_refln_index_k", "_diffrn_refln_index_l",
-                          "_diffrn_refln_intensity_net", "_diffrn_refln_intensity_u",
-                          "_diffrn_refln_scale_group_code"});
-    for (size_t n = 0; n < observations.size(); ++n) {
-        append_reflection(out, observations[n]);
-        out += ' ';
-        put_int(out, zone_of[n] + 1, 0);
-        out += '\n';
-    }
-    out += item("_reflns_number_total", std::to_string(merged.size()));
-    if (!merged.empty())
-        append_loop(out, {"_refln_index_h", "_refln_index_k", "_refln_index_l",
-                          "_refln_F_squared_meas", "_refln_F_squared_sigma"});
-    for (const Reflection& r : merged) {
-        append_reflection(out, r);
-        out += '\n';
-    }
-    return out;
+    out += item("_diffrn_measurement_method", gemmi::cif::quote("precession electron diffraction"));
+    out += group_items(h.group) + cell_items(h.cell);
+    return out + observation_loop(h.zones, observations, zone_of) + merged_loop(merged);
 }
 
 }  // namespace ped::merge

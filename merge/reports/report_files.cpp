@@ -83,33 +83,31 @@ std::vector<MergedGroup> merged_groups(const MergeResult& m, const std::vector<R
     return groups;
 }
 
-void write_statistics(const Session& s, const ReportOptions& o, const RunParams& p,
-                      const RunSymmetry& symmetry, const std::vector<Zone>& zones,
-                      const ScaleFactors& factors, const std::vector<MergedGroup>& groups) {
-    const OutputNames names = output_names(p.output);
-    const std::string text_name = p.output + kStatsText, json_name = p.output + kStatsJson;
-    std::optional<CompletenessBasis> basis;
-    if (o.cell) basis = CompletenessBasis{*o.cell, &symmetry, p.prep.gmin, p.prep.gmax};
-    bool counted = false;
-    const ShellTable table = shell_table(groups, o.shells, basis ? &*basis : nullptr, &counted);
-    if (basis && !counted && !groups.empty())
-        say(s.term, s.msg.completeness_skipped, text_name.c_str());
+namespace {
 
+// The zone rows with what the computation does not know: names, factors and their ties.
+std::vector<ZoneRow> zone_table(const std::vector<MergedGroup>& groups,
+                                const std::vector<Zone>& zones, const ScaleFactors& factors) {
     std::vector<ZoneRow> rows = zone_rows(groups, static_cast<int>(zones.size()));
     for (size_t z = 0; z < rows.size(); ++z) {
         rows[z].name = zones[z].name;
         rows[z].linear_factor = factors.linear[z];
         rows[z].g_factor = factors.g[z];
-        if (z < factors.uncertainty.size()) {
-            const ZoneUncertainty& u = factors.uncertainty[z];
-            rows[z].linear_sigma = u.linear.sigma;
-            rows[z].g_sigma = u.g.sigma;
-            rows[z].linear_ties = u.linear.reflections;
-            rows[z].linear_tie_zones = u.linear.zones;
-            rows[z].g_ties = u.g.reflections;
-            rows[z].g_tie_zones = u.g.zones;
-        }
+        if (z >= factors.uncertainty.size()) continue;
+        const ZoneUncertainty& u = factors.uncertainty[z];
+        rows[z].linear_sigma = u.linear.sigma;
+        rows[z].g_sigma = u.g.sigma;
+        rows[z].linear_ties = u.linear.reflections;
+        rows[z].linear_tie_zones = u.linear.zones;
+        rows[z].g_ties = u.g.reflections;
+        rows[z].g_tie_zones = u.g.zones;
     }
+    return rows;
+}
+
+StatsContext stats_context(const ReportOptions& o, const RunParams& p,
+                           const RunSymmetry& symmetry) {
+    const OutputNames names = output_names(p.output);
     StatsContext c;
     c.scaled = names.scaled;
     c.merged = names.merged;
@@ -119,6 +117,23 @@ void write_statistics(const Session& s, const ReportOptions& o, const RunParams&
     c.gmax = p.prep.gmax;
     c.cell = o.cell ? &*o.cell : nullptr;
     c.shells_wanted = o.shells;
+    return c;
+}
+
+}  // namespace
+
+void write_statistics(const Session& s, const ReportOptions& o, const RunParams& p,
+                      const RunSymmetry& symmetry, const std::vector<Zone>& zones,
+                      const ScaleFactors& factors, const std::vector<MergedGroup>& groups) {
+    const std::string text_name = p.output + kStatsText, json_name = p.output + kStatsJson;
+    std::optional<CompletenessBasis> basis;
+    if (o.cell) basis = CompletenessBasis{*o.cell, &symmetry, p.prep.gmin, p.prep.gmax};
+    bool counted = false;
+    const ShellTable table = shell_table(groups, o.shells, basis ? &*basis : nullptr, &counted);
+    if (basis && !counted && !groups.empty())
+        say(s.term, s.msg.completeness_skipped, text_name.c_str());
+    const std::vector<ZoneRow> rows = zone_table(groups, zones, factors);
+    const StatsContext c = stats_context(o, p, symmetry);
     write_file_or_fail(s.term, text_name, stats_text(table, rows, c),
                        s.msg.option_file_cannot_open);
     write_file_or_fail(s.term, json_name, stats_json(table, rows, c),

@@ -26,42 +26,84 @@ int shell_of(double g, const std::vector<double>& edges) {
     return k;
 }
 
-ShellRow shell_row(const std::vector<const MergedGroup*>& groups) {
-    ShellRow row;
-    double sum_i = 0, sum_ratio = 0, sum_file = 0, sum_propagated = 0;
-    int ratios = 0;
+namespace {
+
+// The observations of one unique reflection, summed.
+struct GroupTotals {
+    size_t n;
+    double sum, mean;
+    double propagated;  // sqrt(sum of sigma^2) / n
+};
+
+GroupTotals totals_of(const MergedGroup& m) {
+    const size_t n = m.obs.size();
+    double sum = 0, variances = 0;
+    for (const Observation& o : m.obs) {
+        sum += o.i;
+        variances += o.sig * o.sig;
+    }
+    return {n, sum, sum / n, std::sqrt(variances) / n};
+}
+
+// Over the unique reflections observed at least twice: the sums of the R values, and each
+// one's mean and error variance for CC1/2.
+struct Agreement {
     double r_num = 0, r_meas_num = 0, r_pim_num = 0, r_den = 0;
-    std::vector<double> means, error_variances;  // of the unique reflections with n >= 2
-    for (const MergedGroup* m : groups) {
-        const size_t n = m->obs.size();
-        double sum = 0, variances = 0;
-        for (const Observation& o : m->obs) {
-            sum += o.i;
-            variances += o.sig * o.sig;
-        }
-        const double mean = sum / n;
-        const double propagated = std::sqrt(variances) / n;
-        row.n_obs += static_cast<int>(n);
-        ++row.n_unique;
-        sum_i += m->i;
-        sum_file += m->sig;
-        sum_propagated += propagated;
-        if (propagated > 0) {
-            sum_ratio += m->i / propagated;
-            ++ratios;
-        }
-        if (n < 2) continue;
+    std::vector<double> means, error_variances;
+
+    void add(const MergedGroup& m, const GroupTotals& t) {
+        const size_t n = t.n;
         double deviation = 0, squares = 0;
-        for (const Observation& o : m->obs) {
-            deviation += std::fabs(o.i - mean);
-            squares += (o.i - mean) * (o.i - mean);
+        for (const Observation& o : m.obs) {
+            deviation += std::fabs(o.i - t.mean);
+            squares += (o.i - t.mean) * (o.i - t.mean);
         }
         r_num += deviation;
         r_meas_num += std::sqrt(n / (n - 1.0)) * deviation;
         r_pim_num += std::sqrt(1 / (n - 1.0)) * deviation;
-        r_den += sum;
-        means.push_back(mean);
+        r_den += t.sum;
+        means.push_back(t.mean);
         error_variances.push_back(squares / (n - 1) / (n / 2.0));
+    }
+};
+
+// CC1/2 by the sigma-tau method: (s2y - s2e/2) / (s2y + s2e/2), s2y the unbiased variance of
+// the means, s2e the mean of the error variances; none with fewer than two means.
+double sigma_tau(const Agreement& a) {
+    const size_t m = a.means.size();
+    if (m < 2) return kNone;
+    double sum_y = 0, sum_e = 0;
+    for (size_t j = 0; j < m; ++j) {
+        sum_y += a.means[j];
+        sum_e += a.error_variances[j];
+    }
+    const double mean_y = sum_y / m, s2e = sum_e / m;
+    double squares = 0;
+    for (double y : a.means) squares += (y - mean_y) * (y - mean_y);
+    const double s2y = squares / (m - 1);
+    if (s2y + s2e / 2 == 0) return kNone;
+    return (s2y - s2e / 2) / (s2y + s2e / 2);
+}
+
+}  // namespace
+
+ShellRow shell_row(const std::vector<const MergedGroup*>& groups) {
+    ShellRow row;
+    double sum_i = 0, sum_ratio = 0, sum_file = 0, sum_propagated = 0;
+    int ratios = 0;
+    Agreement agreement;
+    for (const MergedGroup* m : groups) {
+        const GroupTotals t = totals_of(*m);
+        row.n_obs += static_cast<int>(t.n);
+        ++row.n_unique;
+        sum_i += m->i;
+        sum_file += m->sig;
+        sum_propagated += t.propagated;
+        if (t.propagated > 0) {
+            sum_ratio += m->i / t.propagated;
+            ++ratios;
+        }
+        if (t.n >= 2) agreement.add(*m, t);
     }
     if (row.n_unique > 0) {
         row.multiplicity = static_cast<double>(row.n_obs) / row.n_unique;
@@ -70,24 +112,12 @@ ShellRow shell_row(const std::vector<const MergedGroup*>& groups) {
         row.mean_sigma_propagated = sum_propagated / row.n_unique;
     }
     if (ratios > 0) row.mean_i_over_sigma = sum_ratio / ratios;
-    if (!means.empty() && r_den != 0) {
-        row.r_merge = r_num / r_den;
-        row.r_meas = r_meas_num / r_den;
-        row.r_pim = r_pim_num / r_den;
+    if (!agreement.means.empty() && agreement.r_den != 0) {
+        row.r_merge = agreement.r_num / agreement.r_den;
+        row.r_meas = agreement.r_meas_num / agreement.r_den;
+        row.r_pim = agreement.r_pim_num / agreement.r_den;
     }
-    const size_t m = means.size();
-    if (m >= 2) {
-        double sum_y = 0, sum_e = 0;
-        for (size_t j = 0; j < m; ++j) {
-            sum_y += means[j];
-            sum_e += error_variances[j];
-        }
-        const double mean_y = sum_y / m, s2e = sum_e / m;
-        double squares = 0;
-        for (double y : means) squares += (y - mean_y) * (y - mean_y);
-        const double s2y = squares / (m - 1);
-        if (s2y + s2e / 2 != 0) row.cc_half = (s2y - s2e / 2) / (s2y + s2e / 2);
-    }
+    row.cc_half = sigma_tau(agreement);
     return row;
 }
 
