@@ -124,9 +124,7 @@ TEST(StatisticsJson, NamesReadBackWithPythonsJsonModule) {
     // it is; each byte of a sequence that is not UTF-8 (Latin-1 e acute, a lead byte without
     // its follower, an overlong '/', a surrogate) as its Latin-1 letter; quotes, backslashes
     // and control characters as they are.
-    const struct {
-        std::string name, read;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"z\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80", "z\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80"},
         {"z\xe9", "z\xc3\xa9"},
         {"\xc3(", "\xc3\x83("},
@@ -135,10 +133,9 @@ TEST(StatisticsJson, NamesReadBackWithPythonsJsonModule) {
     };
     std::vector<ZoneRow> rows;
     std::string want;
-    for (const auto& c : cases) {
-        rows.push_back({});
-        rows.back().name = c.name;
-        want += c.read + "\n";
+    for (const auto& [name, read] : cases) {
+        rows.emplace_back().name = name;
+        want += read + "\n";
     }
     test::TempDir dir;
     const test::RunResult r =
