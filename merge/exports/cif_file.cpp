@@ -1,7 +1,5 @@
 #include "merge/exports/cif_file.hpp"
 
-#include <gemmi/cifdoc.hpp>
-
 #include <algorithm>
 #include <cctype>
 
@@ -11,6 +9,14 @@
 namespace ped::merge {
 
 namespace {
+
+bool starts_with_word(const std::string& text, const char* word) {
+    const std::string w = word;
+    if (text.size() < w.size()) return false;
+    for (size_t i = 0; i < w.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != w[i]) return false;
+    return true;
+}
 
 constexpr size_t kCifLine = 2048;  // CIF 1.1's longest line
 
@@ -23,10 +29,7 @@ std::string comment(const std::string& text) {
     return s + "\n";
 }
 
-// A name and its value on one line; a text field (gemmi's quoting of a value that no quote
-// mark can hold) begins on a line of its own, as CIF wants.
 std::string item(const char* name, const std::string& value) {
-    if (!value.empty() && value[0] == ';') return std::string(name) + "\n" + value + "\n";
     return strprintf("%-34s %s\n", name, value.c_str());
 }
 
@@ -51,11 +54,11 @@ void append_reflection(std::string& out, const Reflection& r) {
 std::string group_items(const SpaceGroupSetting* g) {
     std::string out =
         item("_space_group_IT_number", g && g->number ? std::to_string(g->number) : "?");
-    out += item("_space_group_name_H-M_alt", g && g->number ? gemmi::cif::quote(g->name) : "?");
+    out += item("_space_group_name_H-M_alt", g && g->number ? cif_value(g->name) : "?");
     // gemmi's table aligns some Hall symbols with a leading blank.
     const std::string hall =
         g ? g->hall.substr(std::min(g->hall.find_first_not_of(' '), g->hall.size())) : "";
-    out += item("_space_group_name_Hall", g ? gemmi::cif::quote(hall) : "?");
+    out += item("_space_group_name_Hall", g ? cif_value(hall) : "?");
     if (!g) return out;
     append_loop(out, {"_space_group_symop_id", "_space_group_symop_operation_xyz"});
     size_t n = 0;
@@ -110,6 +113,29 @@ std::string merged_loop(const std::vector<Reflection>& merged) {
 
 }  // namespace
 
+std::string cif_value(const std::string& text) {
+    const auto has = [&text](const char* s) { return text.find(s) != std::string::npos; };
+    bool blank = false;
+    for (char c : text) blank = blank || std::isspace(static_cast<unsigned char>(c));
+    if (has("\n") || has("\r")) return "\n;" + text + "\n;";
+    const bool reserved = text.empty() ||
+                          std::string("_#$'\"[];").find(text[0]) != std::string::npos ||
+                          text == "." || text == "?" || starts_with_word(text, "data_") ||
+                          starts_with_word(text, "save_") || starts_with_word(text, "loop_") ||
+                          starts_with_word(text, "global_") || starts_with_word(text, "stop_");
+    if (!blank && !reserved) return text;
+    const auto closes = [&text](char q) {
+        for (size_t i = 0; i < text.size(); ++i)
+            if (text[i] == q &&
+                (i + 1 == text.size() || std::isspace(static_cast<unsigned char>(text[i + 1]))))
+                return true;
+        return false;
+    };
+    if (!closes('\'')) return "'" + text + "'";
+    if (!closes('"')) return "\"" + text + "\"";
+    return "\n;" + text + "\n;";
+}
+
 std::string cif_block_name(const std::string& base) {
     std::string name = base.substr(base.find_last_of('/') + 1);
     for (char& c : name)
@@ -129,7 +155,7 @@ std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observati
     out += item("_diffrn_radiation_probe", "electron");
     out += item("_diffrn_radiation_type", "electron");
     out += item("_diffrn_radiation_wavelength", strprintf("%.6f", h.wavelength));
-    out += item("_diffrn_measurement_method", gemmi::cif::quote("precession electron diffraction"));
+    out += item("_diffrn_measurement_method", "'precession electron diffraction'");
     out += group_items(h.group) + cell_items(h.cell);
     return out + observation_loop(h.zones, observations, zone_of) + merged_loop(merged);
 }

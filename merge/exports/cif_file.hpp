@@ -28,6 +28,12 @@ struct CifHeader {
 std::string hkl_cif(const CifHeader& h, const std::vector<Reflection>& observations,
                     const std::vector<int>& zone_of, const std::vector<Reflection>& merged);
 
+// A value as CIF 1.1 writes it: bare when it can be, else between quotes, else a text field.
+// (gemmi's cif::quote would do, but gemmi 0.5.7's cifdoc.hpp does not compile with clang 14 in
+// C++20, which the fuzz build uses: Block's constructor destroys a vector of the still
+// incomplete Item.)
+std::string cif_value(const std::string& text);
+
 // A data block name from an output base name: its last path component, characters other than
 // letters, digits, '_', '-' and '.' made '_', at most 70 characters.
 std::string cif_block_name(const std::string& base);
