@@ -5,7 +5,8 @@
 #include "common/tool.hpp"
 
 int main(int argc, char** argv) {
-    const ped::ToolInfo info{
-        "cellsolve", ped::cell::kLanguage, ped::cell::kUsage, ped::cell::kOptionsUsage, {}};
-    return ped::run_tool(argc, argv, info, ped::cell::run_cell);
+    using namespace ped;
+    const OptionTable<cell::CellOptions> options{};
+    return run_tool<cell::CellOptions>(argc, argv, {"cellsolve", cell::kLanguage, cell::kUsage},
+                                       options, cell::run_cell);
 }

@@ -31,7 +31,6 @@ inline constexpr const char* kUsage =
     "Fichier ecrit : le nom du fichier d'entree dont les trois derniers caracteres sont\n"
     "remplaces par \"out\" (TAVsortiefin.out) : une ligne a b c alpha beta gamma.\n"
     "Code de sortie : 0 a la fin du balayage, 255 apres une erreur fatale.\n";
-inline constexpr const char* kOptionsUsage = "";
 
 // Start, names and reading.
 inline constexpr const char* kThanks = "Korvel vous remercie d'utiliser son programme.\n";  // line

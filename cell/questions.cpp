@@ -40,14 +40,14 @@ void take_g_limits(const Terminal& t, const CommandLine& cl, ScanLimits& s) {
     for (;;) {
         if (cl.given() >= 3) {
             s.gmin = real_at(t, cl, 3);
-            if (!(std::fabs(s.gmin) <= kGBound)) fail(t, strprintf(kGminArgument, s.gmin));
+            if (!(std::fabs(s.gmin) <= kGBound)) fail(strprintf(kGminArgument, s.gmin));
         } else {
             s.gmin = ask_double(t, kAskGmin);
         }
         s.gmax = take_real(t, cl, 4, kAskGmax);
         const char* fault = g_limits_fault(s.gmin, s.gmax);
         if (!fault) return;
-        if (cl.given() >= 4) fail(t, strprintf(kGLimitsArguments, s.gmin, s.gmax, fault));
+        if (cl.given() >= 4) fail(strprintf(kGLimitsArguments, s.gmin, s.gmax, fault));
         if (fault == kTooClose)
             put_line(t.out, kTooClose);
         else
@@ -60,7 +60,7 @@ void take_threshold(const Terminal& t, const CommandLine& cl, ScanLimits& s) {
     for (;;) {
         s.threshold = take_int(t, cl, 5, question.c_str());
         if (s.threshold >= 2 && s.threshold <= kMaxThreshold) return;
-        if (cl.given() >= 5) fail(t, strprintf(kThresholdArgument, s.threshold, kMaxThreshold));
+        if (cl.given() >= 5) fail(strprintf(kThresholdArgument, s.threshold, kMaxThreshold));
         if (s.threshold < 2)
             put_line(t.out, kTooLow);
         else

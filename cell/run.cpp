@@ -13,7 +13,7 @@
 
 namespace ped::cell {
 
-void run_cell(const Terminal& t, const CommandLine& cl) {
+int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions&) {
     std::FILE* out = t.out;
     put_line(out, kThanks);
     std::fputs(kDescription, out);
@@ -22,7 +22,7 @@ void run_cell(const Terminal& t, const CommandLine& cl) {
 
     const std::string input = take_input_name(t, cl);
     const std::string output = output_name(input);
-    if (same_file(input, output)) fail(t, strprintf(kOwnOutput, output.c_str()));
+    if (same_file(input, output)) fail(strprintf(kOwnOutput, output.c_str()));
 
     // The input is read first: a run on a file that cannot be read leaves an output of the
     // same stem as it was. The output is created before the questions, so that a folder where
@@ -43,6 +43,7 @@ void run_cell(const Terminal& t, const CommandLine& cl) {
     final_report(fits, symmetry, out, file);
     close_or_fail(t, file, t.lang.cannot_write);
     t.in.pause(out);
+    return 0;
 }
 
 }  // namespace ped::cell

@@ -7,7 +7,10 @@
 
 namespace ped::cell {
 
-// The whole run; a fatal error throws Fatal after `error` has reported it.
-void run_cell(const Terminal& t, const CommandLine& cl);
+// The tool has no options of its own.
+struct CellOptions {};
+
+// The whole run; returns its exit status (0). A fatal error throws Fatal.
+int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions&);
 
 }  // namespace ped::cell

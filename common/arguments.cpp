@@ -7,14 +7,14 @@ namespace ped {
 int int_at(const Terminal& t, const CommandLine& cl, size_t pos, const char* hint) {
     int value;
     if (!parse_int(cl.at(pos), value))
-        fail(t, strprintf(t.lang.argument_not_whole, pos, cl.at(pos).c_str()) + hint);
+        fail(strprintf(t.lang.argument_not_whole, pos, cl.at(pos).c_str()) + hint);
     return value;
 }
 
 double real_at(const Terminal& t, const CommandLine& cl, size_t pos) {
     double value;
     if (!parse_double(cl.at(pos), value))
-        fail(t, strprintf(t.lang.argument_not_number, pos, cl.at(pos).c_str()));
+        fail(strprintf(t.lang.argument_not_number, pos, cl.at(pos).c_str()));
     return value;
 }
 
@@ -38,9 +38,9 @@ std::string take_output_name(const Terminal& t, const CommandLine& cl, size_t po
                              const std::function<std::string(const std::string&)>& replaced) {
     if (cl.given() >= pos) {
         const std::string name = cl.at(pos);
-        if (name.empty()) fail(t, t.lang.output_name_empty);
+        if (name.empty()) fail(t.lang.output_name_empty);
         const std::string input = replaced(name);
-        if (!input.empty()) fail(t, strprintf(t.lang.would_replace, name.c_str(), input.c_str()));
+        if (!input.empty()) fail(strprintf(t.lang.would_replace, name.c_str(), input.c_str()));
         return name;
     }
     for (;;) {

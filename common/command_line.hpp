@@ -5,7 +5,6 @@
 // argument is its value unless it is itself an option). An option is given once.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -13,30 +12,43 @@
 
 namespace ped {
 
-struct OptionSpec {
-    const char* name;  // without the leading "--"
-    bool takes_value;
-};
-
-class CommandLine {
-  public:
-    std::string program;                         // argument 0
-    std::vector<std::string> positions;          // position 1 first
-    std::map<std::string, std::string> options;  // by name; "" for an option without value
+// The positions of a command line (the options are read into the tool's options value, see
+// common/options.hpp).
+struct CommandLine {
+    std::string program;                 // argument 0
+    std::vector<std::string> positions;  // position 1 first
 
     // Number of positions given.
     size_t given() const { return positions.size(); }
     // Position `pos`, counted from 1 (at most given()).
     const std::string& at(size_t pos) const { return positions.at(pos - 1); }
-    bool has(const std::string& option) const { return options.count(option) > 0; }
-    // The value of an option, or `fallback` when it is not given.
-    std::string value(const std::string& option, const std::string& fallback = "") const;
+};
+
+// What the splitting needs to know of a tool's option: its name without the leading "--", and
+// whether it takes a value.
+struct OptionShape {
+    const char* name;
+    bool takes_value;
+};
+
+// An option found on the command line: its place among the tool's options, and its value as
+// typed ("" for an option without value).
+struct GivenOption {
+    size_t option;
+    std::string value;
+};
+
+struct SplitCommandLine {
+    CommandLine line;
+    std::vector<GivenOption> options;  // in the order they were given
+    bool help = false;                 // --help or -h
+    bool version = false;              // --version
 };
 
 // Splits the arguments. --help, -h and --version are known to every tool besides `known`.
 // An unknown option, an option given twice, a value missing or given to an option without
 // one: fatal.
-CommandLine parse_command_line(const Terminal& t, const std::vector<std::string>& args,
-                               const std::vector<OptionSpec>& known);
+SplitCommandLine split_command_line(const Terminal& t, const std::vector<std::string>& args,
+                                    const std::vector<OptionShape>& known);
 
 }  // namespace ped

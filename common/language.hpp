@@ -5,7 +5,11 @@
 
 namespace ped {
 
+enum class Tongue { english, french };
+
 struct Language {
+    Tongue tongue;
+
     // First line of `error`, with one %s for the program path.
     const char* error_header;
 
@@ -22,6 +26,7 @@ struct Language {
     const char* option_needs_value;   // %s the option name
     const char* option_takes_no_value;
     const char* option_bad_value;       // %s name, %s value
+    const char* option_refused;         // %s name, %s value, %s why
     const char* would_replace;          // %s output name, %s input file
     const char* cannot_write;           // a file that could not be written completely
     const char* console_not_written;    // on the diagnostic stream, standard output failed
@@ -37,12 +42,21 @@ struct Language {
     const char* positions_unused;  // %zu first, %zu last, %s their texts
 
     // The end of every --help text: the heading of the options, then (after the tool's own
-    // options) the options every tool has.
+    // options, see common/options.hpp) the options every tool has.
     const char* options_heading;
     const char* common_options;
 };
 
 extern const Language english;
 extern const Language french;
+
+// A text in each language a tool can speak (the help of an option, say).
+struct Bilingual {
+    const char* english;
+    const char* french;
+    const char* in(const Language& lang) const {
+        return lang.tongue == Tongue::french ? french : english;
+    }
+};
 
 }  // namespace ped

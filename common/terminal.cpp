@@ -8,31 +8,38 @@ namespace ped {
 
 int error(const Terminal& t, const char* message) {
     std::fprintf(t.out, t.lang.error_header, t.prg_name.c_str());
-    if (message) std::fprintf(t.out, "%s\n", message);
+    std::fprintf(t.out, "%s\n", message);
     std::fflush(t.out);
     t.in.pause(t.out);
     return -1;
 }
 
-void fail(const Terminal& t, const std::string& message) {
-    error(t, message.c_str());
-    throw Fatal{};
+void fail(const std::string& message) {
+    throw Fatal{message};
 }
 
-int file_error(const Terminal& t, const std::string& path, int reason, const char* message) {
+namespace {
+
+void say_file_reason(const Terminal& t, const std::string& path, int reason) {
     say(t, "%s: %s\n", path.c_str(), std::strerror(reason));
+}
+
+}  // namespace
+
+int file_error(const Terminal& t, const std::string& path, int reason, const char* message) {
+    say_file_reason(t, path, reason);
     return error(t, message);
 }
 
 void fail_file(const Terminal& t, const std::string& path, int reason, const char* message) {
-    file_error(t, path, reason, message);
-    throw Fatal{};
+    say_file_reason(t, path, reason);
+    fail(message);
 }
 
 void close_or_fail(const Terminal& t, OutFile& file, const char* message) {
     if (file.close()) return;
     say(t, t.lang.incomplete, file.path().c_str());
-    fail(t, message);
+    fail(message);
 }
 
 void write_file_or_fail(const Terminal& t, const std::string& path, const std::string& text,

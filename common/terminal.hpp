@@ -20,18 +20,21 @@ struct Terminal {
     const Language& lang;
 };
 
-// Thrown once a fatal error has been reported; each tool's main ends with status 255.
-struct Fatal {};
+// A fatal error: the run ends, and the frame of the tool (run_tool) reports the message
+// through `error` and ends with status 255.
+struct Fatal {
+    std::string message;
+};
 
-// The fatal-error helper: the header line with the program path, the message on its own
-// line (when there is one), the console pause. Returns -1; the caller decides what follows.
+// The error report: the header line with the program path, the message on its own line, the
+// console pause. Returns -1; the caller decides what follows (a run that goes on, or the end).
 int error(const Terminal& t, const char* message);
 
-// `error`, then the run ends (status 255).
-[[noreturn]] void fail(const Terminal& t, const std::string& message);
+// Ends the run with `message` (throws Fatal).
+[[noreturn]] void fail(const std::string& message);
 
 // A file that cannot be opened, created or read: the file and the system's reason (an errno
-// value) on `diag`, then `error` with `message`.
+// value) on `diag`, then `error` with `message`; fail_file ends the run with it instead.
 int file_error(const Terminal& t, const std::string& path, int reason, const char* message);
 [[noreturn]] void fail_file(const Terminal& t, const std::string& path, int reason,
                             const char* message);

@@ -5,7 +5,8 @@
 #include "map/run.hpp"
 
 int main(int argc, char** argv) {
-    const ped::ToolInfo info{
-        "tiltmap", ped::map::kLanguage, ped::map::kUsage, ped::map::kOptionsUsage, {}};
-    return ped::run_tool(argc, argv, info, ped::map::run_map);
+    using namespace ped;
+    const OptionTable<map::MapOptions> options{};
+    return run_tool<map::MapOptions>(argc, argv, {"tiltmap", map::kLanguage, map::kUsage}, options,
+                                     map::run_map);
 }

@@ -26,7 +26,6 @@ inline constexpr const char* kUsage =
     "carte 501 x 501 en texte, valeurs de gris \"%6.3lf\" separees par des tabulations) et\n"
     "<output>.pgm (la meme carte en image).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n";
-inline constexpr const char* kOptionsUsage = "";
 
 inline constexpr const char* kGreeting =
     "Bonjour,\nKORVEL vous remercie d'utiliser son programme\n";

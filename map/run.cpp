@@ -28,7 +28,7 @@ std::vector<Row> read_rows(const Terminal& t, const MapRun& run) {
         fault = strprintf(kBadRow, read.bad_line, run.input.c_str());
     else
         fault = run_values_fault(run, rows.size());
-    if (!fault.empty()) fail(t, fault);
+    if (!fault.empty()) fail(fault);
     return rows;
 }
 
@@ -50,7 +50,7 @@ void write_file(const Terminal& t, const std::string& path, Write write) {
 
 }  // namespace
 
-void run_map(const Terminal& t, const CommandLine& cl) {
+int run_map(const Terminal& t, const CommandLine& cl, const MapOptions&) {
     std::fputs(kGreeting, t.out);
     const MapRun run = take_run_values(t, cl);
     const std::vector<Row> rows = read_rows(t, run);
@@ -73,6 +73,7 @@ void run_map(const Terminal& t, const CommandLine& cl) {
 
     std::fputs(kFinished, t.out);
     t.in.pause(t.out);
+    return 0;
 }
 
 }  // namespace ped::map

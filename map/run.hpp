@@ -7,7 +7,10 @@
 
 namespace ped::map {
 
-// The whole run; a fatal error throws Fatal after `error` has reported it.
-void run_map(const Terminal& t, const CommandLine& cl);
+// The tool has no options of its own.
+struct MapOptions {};
+
+// The whole run; returns its exit status (0). A fatal error throws Fatal.
+int run_map(const Terminal& t, const CommandLine& cl, const MapOptions&);
 
 }  // namespace ped::map

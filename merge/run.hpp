@@ -1,21 +1,17 @@
-// The merge tool from start to end: greeting, list file, run parameters, zone preparation,
-// output name and parameter banner, global scale factors, scaled assembly, symmetry merging
-// and Rint.
+// The merge tool from start to end: the options, then the legacy merge step by step (greeting,
+// list file, run parameters, zone preparation, output name and banner, global scale factors,
+// scaled assembly, symmetry merging and Rint) with what the run says of it, the reports and
+// the exported files, and the farewell.
 #pragma once
 
-#include <vector>
-
 #include "common/command_line.hpp"
+#include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/session.hpp"
 
 namespace ped::merge {
 
-// The options of the merge tool (read by symmetry_options, report_options, take_match_mode
-// and export_options).
-const std::vector<OptionSpec>& merge_options();
-
-// The whole run; a fatal error throws Fatal after `error` has reported it.
-void run_merge(const Session& s, const CommandLine& cl);
+// The whole run with checked options; returns its exit status. A fatal error throws Fatal.
+int run_merge(const Session& s, const CommandLine& cl, const MergeOptions& o);
 
 // The main of a language build: TAV3eng with the English catalogue, TAV3 with the French one.
 int merge_main(int argc, char** argv, const char* tool, const Messages& msg);

@@ -59,52 +59,25 @@ bool parse_composition(const std::string& text, std::vector<ElementCount>& eleme
     return !elements.empty();
 }
 
-ExportOptions export_options(const Session& s, const CommandLine& cl) {
-    ExportOptions o;
-    o.shelx = cl.has("shelx");
-    o.cif = cl.has("cif");
-    if (cl.has("kv")) {
-        const std::string value = cl.value("kv");
-        double kv = 0;
-        if (!parse_double(value, kv))
-            fail(s.term, strprintf(s.term.lang.option_bad_value, "kv", value.c_str()));
-        if (!microscope_voltage(kv)) fail(s.term, strprintf(s.msg.kv_range, value.c_str()));
-        o.kv = kv;
-        o.kv_text = value;
-    }
-    if (cl.has("composition")) {
-        const std::string value = cl.value("composition");
-        std::string bad;
-        if (!parse_composition(value, o.composition, bad))
-            fail(s.term, strprintf(s.msg.composition_bad, value.c_str(), bad.c_str()));
-    }
-    return o;
-}
-
-std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell) {
+std::vector<std::string> export_suffixes(const MergeOptions& o) {
     std::vector<std::string> suffixes;
     if (o.shelx) suffixes = {kShelxHkl, kShelxMerged};
-    if (o.shelx && cell) suffixes.push_back(kShelxIns);
+    if (o.shelx && o.cell) suffixes.push_back(kShelxIns);
     if (o.cif) suffixes.push_back(kCif);
     return suffixes;
 }
 
-std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
-                                        const PrepareOptions& p, bool cell) {
-    if (!o.composition.empty() && !(o.shelx && cell))
-        say(s.term, "%s", s.msg.composition_without_ins);
-    if (!o.cif && !(o.shelx && cell)) {
-        if (o.kv) say(s.term, s.msg.kv_without_file, o.kv_text.c_str());
-        return std::nullopt;
-    }
-    std::optional<double> kv = o.kv;
+std::optional<double> export_wavelength(const Session& s, const MergeOptions& o,
+                                        const PrepareOptions& p) {
+    if (!o.cif && !(o.shelx && o.cell)) return std::nullopt;
+    std::optional<double> kv;
+    if (o.kv) kv = o.kv->value;
     if (p.lorentz) {
-        if (!microscope_voltage(p.voltage))
-            fail(s.term, strprintf(s.msg.lorentz_kv_range, p.voltage));
-        if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, o.kv_text.c_str(), p.voltage);
+        if (!microscope_voltage(p.voltage)) fail(strprintf(s.msg.lorentz_kv_range, p.voltage));
+        if (kv && *kv != p.voltage) say(s.term, s.msg.kv_not_used, o.kv->text.c_str(), p.voltage);
         kv = p.voltage;
     }
-    if (!kv) fail(s.term, s.msg.no_voltage);
+    if (!kv) fail(s.msg.no_voltage);
     return electron_wavelength(*kv);
 }
 

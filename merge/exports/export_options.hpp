@@ -1,26 +1,18 @@
-// The options that export the merged data for structure solution: --shelx (SHELX HKLF 4 files
-// and, with a cell, an instruction file), --cif (one CIF block), --kv (the voltage when the
-// Lorentz correction does not give it) and --composition (the cell content for SFAC and UNIT).
+// What the options that export the merged data for structure solution need: --shelx (SHELX
+// HKLF 4 files and, with a cell, an instruction file), --cif (one CIF block), --kv (the voltage
+// when the Lorentz correction does not give it) and --composition (the cell content for SFAC
+// and UNIT).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "common/command_line.hpp"
+#include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/prepare.hpp"
 #include "merge/pipeline/session.hpp"
-#include "merge/exports/shelx_files.hpp"
 
 namespace ped::merge {
-
-struct ExportOptions {
-    bool shelx = false;  // <out>_shelx.hkl, <out>_shelx_merged.hkl, with a cell <out>_shelx.ins
-    bool cif = false;    // <out>_hkl.cif
-    std::optional<double> kv;               // --kv, kV
-    std::string kv_text;                    // --kv as given
-    std::vector<ElementCount> composition;  // --composition
-};
 
 inline constexpr const char* kShelxHkl = "_shelx.hkl";
 inline constexpr const char* kShelxMerged = "_shelx_merged.hkl";
@@ -34,10 +26,6 @@ inline bool microscope_voltage(double kv) {
     return kv >= kLowestKv && kv <= kHighestKv;
 }
 
-// Reads them before anything is asked or written: a voltage that is not a number from 1 to
-// 10000 and a composition that does not read are fatal.
-ExportOptions export_options(const Session& s, const CommandLine& cl);
-
 // "Ca4 Ti4 O12", "CaTiO3", "C2.5 H4": element symbols, each with its number (1 when left out,
 // above 0), blanks between them optional; an element named twice counts once with the sum, in
 // the order of its first place. False, with the word that does not read, for anything else.
@@ -45,14 +33,13 @@ bool parse_composition(const std::string& text, std::vector<ElementCount>& eleme
                        std::string& bad);
 
 // The suffixes of the output base name the options add (the .ins only with a cell).
-std::vector<std::string> export_suffixes(const ExportOptions& o, bool cell);
+std::vector<std::string> export_suffixes(const MergeOptions& o);
 
 // The electron wavelength (angstrom) the CIF and the .ins need, from the voltage of the Lorentz
 // correction or else --kv; none when no file needs it. Called once the run's parameters are
 // known and before any zone is prepared: a file that needs it without a voltage, or with a
 // Lorentz voltage outside 1 to 10000 kV, is fatal.
-// --kv and --composition given without a file that uses them are said to be unused.
-std::optional<double> export_wavelength(const Session& s, const ExportOptions& o,
-                                        const PrepareOptions& p, bool cell);
+std::optional<double> export_wavelength(const Session& s, const MergeOptions& o,
+                                        const PrepareOptions& p);
 
 }  // namespace ped::merge

@@ -9,6 +9,7 @@
 #include "common/reflection.hpp"
 #include "common/unit_cell.hpp"
 #include "merge/exports/symmetry_operations.hpp"
+#include "merge/pipeline/merge_options.hpp"
 
 namespace ped::merge {
 
@@ -31,12 +32,6 @@ bool fits_hklf(const Reflection& r, int batch);
 // that has no place in the layout is left out and appended to `left_out`.
 std::string hklf4(const std::vector<Reflection>& records, const std::vector<int>* batches,
                   int exponent, std::vector<Reflection>& left_out);
-
-// An element and its number of atoms in the cell.
-struct ElementCount {
-    std::string symbol;
-    double count = 0;
-};
 
 // What the instruction file says.
 struct InsContent {

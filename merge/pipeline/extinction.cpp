@@ -30,20 +30,16 @@ std::vector<ZoneRecord> filter_extinctions(std::vector<ZoneRecord> records,
     return records;
 }
 
-bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
-          ZoneFilter& out) {
+ZoneFilter exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry) {
     std::vector<ZoneRecord> records;
-    out = ZoneFilter{};
-    if (const int reason = read_zone_file(s, zone_file, records, &out.skipped)) {
-        file_error(s.term, zone_file, reason, kCannotOpen);
-        out = ZoneFilter{};
-        return false;
-    }
+    ZoneFilter out;
+    if (const int reason = read_zone_file(s, zone_file, records, &out.skipped))
+        fail_file(s.term, zone_file, reason, kCannotOpen);
     out.lines = static_cast<int>(records.size()) + out.skipped;
     for (ZoneRecord& r : records) r = through_zone_layout(r);
     out.kept = filter_extinctions(std::move(records), symmetry.conditions, s.term.out,
                                   s.msg.condition_trace, s.msg.condition_text_trace, &out.removed);
-    return true;
+    return out;
 }
 
 }  // namespace ped::merge

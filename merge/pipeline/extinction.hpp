@@ -31,9 +31,8 @@ struct ZoneFilter {
     std::vector<std::vector<ZoneRecord>> removed;  // by condition, as filter_extinctions gives
 };
 
-// Reads the zone file, takes every record through the zone layout and filters it. False, after
-// `error`, when the zone file cannot be read (nothing is then kept).
-bool exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry,
-          ZoneFilter& out);
+// Reads the zone file, takes every record through the zone layout and filters it. A zone file
+// that cannot be read is fatal.
+ZoneFilter exti(const Session& s, const std::string& zone_file, const RunSymmetry& symmetry);
 
 }  // namespace ped::merge

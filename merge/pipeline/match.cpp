@@ -6,21 +6,6 @@
 
 namespace ped::merge {
 
-std::optional<MatchMode> match_mode_named(const std::string& word) {
-    if (word == "hkl") return MatchMode::hkl;
-    if (word == "friedel") return MatchMode::friedel;
-    if (word == "laue") return MatchMode::laue;
-    return std::nullopt;
-}
-
-MatchMode take_match_mode(const Session& s, const CommandLine& cl) {
-    if (!cl.has("match")) return MatchMode::hkl;
-    const std::string word = cl.value("match");
-    const std::optional<MatchMode> mode = match_mode_named(word);
-    if (!mode) fail(s.term, strprintf(s.term.lang.option_bad_value, "match", word.c_str()));
-    return *mode;
-}
-
 MatchKey match_key(const Session& s, MatchMode mode, const RunSymmetry& symmetry) {
     switch (mode) {
         case MatchMode::hkl:

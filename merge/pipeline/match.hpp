@@ -1,27 +1,18 @@
-// Which records of two zones are one reflection when the zones are compared (--match): the
-// same indices (hkl, the default), the same indices up to the sign of all three (friedel), or
-// symmetry equivalents under the run's Laue class (laue).
+// Which records of two zones are one reflection when the zones are compared (--match, see
+// MatchMode).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "common/command_line.hpp"
+#include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/prepared_file.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/session.hpp"
 #include "merge/pipeline/zone_list.hpp"
 
 namespace ped::merge {
-
-enum class MatchMode { hkl, friedel, laue };
-
-// The mode a --match value names, or none.
-std::optional<MatchMode> match_mode_named(const std::string& word);
-
-// The --match option; hkl when it is not given. A value that names no mode is fatal.
-MatchMode take_match_mode(const Session& s, const CommandLine& cl);
 
 // The key under which records are one reflection: none for hkl (the indices themselves), the
 // larger of (h, k, l) and (-h, -k, -l) for friedel, the Laue-class representative for laue.

@@ -31,9 +31,8 @@ struct PairTexts {
 struct Messages {
     // The texts of the shared code (fatal header, refusals, argument errors...).
     const Language& language;
-    // The --help text, and the lines of the tool's own options in it.
+    // The --help text before the options (merge/options.cpp holds their lines).
     const char* usage;
-    const char* options_usage;
 
     // Questions, each with its line end.
     const char* ask_list;
@@ -129,19 +128,17 @@ struct Messages {
     const char* shells_not_used;
     const char* cell_not_used;      // %s the option (cell or cell-file)
     const char* space_group_range;  // %d
-    const char* cell_bad;           // %s option, %s value, %s why
     const char* cell_file_bad;      // %s file, %s why
-    const char* cell_not_six;       // the whys
+    const char* cell_not_six;       // why a cell is refused
     const char* cell_length;
     const char* cell_angle;
     const char* cell_volume;
     const char* cell_both;
-    const char* cell_huge_length;  // a why of cell_bad and cell_file_bad
-    const char* cell_long_line;    // the why of a cell file: %ld line, %zu the longest line
+    const char* cell_huge_length;
+    const char* cell_long_line;  // the why of a cell file: %ld line, %zu the longest line
     // The cell against the measured g (standard error): %d reflections, %s merged file, %.4f
     // rms of g(cell)/g(measured) - 1.
     const char* cell_misfit;
-    const char* kv_range;              // %s the value of --kv
     const char* lorentz_kv_range;      // %g the voltage of the Lorentz correction
     const char* completeness_skipped;  // %s file
     const char* no_statistics;         // %s file

@@ -7,304 +7,266 @@ namespace {
 
 // The French build words both kinds of comparison alike.
 constexpr PairTexts kPairs = {
-    "Le nombre de reflexions communes entre %s et %s est : %d\n",
-    "La moyenne est de : %lf\nl'ecart type est de : %lf\net leur rapport est de : %.2lf "
-    "pourcent\n",
-    "Il y a %d rapport(s) d'intensit\xE9"
-    "s en dehors de la moyenne +ou- l'ecarttype\n\n",
-    "!!!IL Y A UN PROBLEME ENTRE LES AXES DE ZONE %s et %s !!!\n",
-    "!!! C'EST MOYEN entre %s et %s !!!\n",
-    "!!! C'EST BON !!!\n",
+    .count = "Le nombre de reflexions communes entre %s et %s est : %d\n",
+    .stats =
+        "La moyenne est de : %lf\nl'ecart type est de : %lf\net leur rapport est de : %.2lf "
+        "pourcent\n",
+    .outliers =
+        "Il y a %d rapport(s) d'intensit\xE9"
+        "s en dehors de la moyenne +ou- l'ecarttype\n\n",
+    .no_good = "!!!IL Y A UN PROBLEME ENTRE LES AXES DE ZONE %s et %s !!!\n",
+    .average = "!!! C'EST MOYEN entre %s et %s !!!\n",
+    .good = "!!! C'EST BON !!!\n",
 };
 
 }  // namespace
 
 const Messages french_catalogue = {
-    /* language */ french,
-    /* usage */
-    "Usage : TAV3 [options] [liste [gmin gmax [sigma [negatives [erreur [friedel [groupe\n"
-    "            [lorentz [tension angle] [sortie]]]]]]]]]\n"
-    "\n"
-    "Fusionne les listes de reflexions de zones mesurees axe de zone par axe de zone en\n"
-    "diffraction electronique en precession : chaque zone est filtree pour son groupe d'espace,\n"
-    "triee en g et corrigee ; chaque paire de zones est comparee sur ses reflexions communes ;\n"
-    "un facteur d'echelle d'intensite et un facteur d'echelle g par zone viennent des moindres\n"
-    "carres (la zone 1 est la reference) ; les reflexions equivalentes de la classe de Laue\n"
-    "sont fusionnees et le Rint est donne.\n"
-    "\n"
-    "Positions (ce qui n'est pas donne est demande a la console, dans cet ordre) :\n"
-    "  1        fichier liste, un nom de fichier de zone par ligne (in.txt par defaut)\n"
-    "  2 3      fenetre en g gmin gmax, 1/angstrom : seul gmin < g < gmax est garde (0 100)\n"
-    "  4        sigma : les paires de zones sont comparees sur les reflexions dont le I/sigI\n"
-    "           moyen le depasse\n"
-    "  5        0 : les intensites nulles ou negatives sont mises a 1 ; sinon supprimees\n"
-    "  6        0 : l'erreur est la colonne Poisson(I) ; sinon la colonne Sig(bg)\n"
-    "  7        0 : les paires de Friedel sont mergees ; la calibration (la longueur\n"
-    "           reciproque de 2048 pixels) est alors demandee pour chaque zone\n"
-    "  8        numero du groupe d'espace, de 1 a 230\n"
-    "  9        0 : correction de Lorentz (formule de Gjonnes)\n"
-    "  10 11    tension d'acceleration (kV) et angle de precession (degres), si 9 vaut 0\n"
-    "  12       nom de base des sorties <sortie> (10 si 9 ne vaut pas 0 ; TAVsortie par\n"
-    "           defaut)\n"
-    "\n"
-    "Fichier de zone : h k l I Poisson(I) x Sig(bg) g x spot-x spot-y par ligne ; ';' commence\n"
-    "un commentaire. Fichiers ecrits : <zone>.hkl (chaque zone preparee), <sortie>.txt et\n"
-    "<sortie>g.txt (rapports des facteurs d'intensite et de g), <sortie>.hkl (les reflexions\n"
-    "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
-    "h k l I sigI g, lues par cellsolve).\n"
-    "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
-    /* options_usage */
-    "  --sg=SYMBOLE      le groupe d'espace par son symbole, dans tout reglage : P b n m,\n"
-    "                    P 1 21/n 1, R -3 :R, un symbole de Hall (-P 2ybc) ou un numero. Ses\n"
-    "                    conditions de reflexion et son groupe de Laue viennent de ses\n"
-    "                    operations. La question 7 n'est alors pas posee ; la position 8, si\n"
-    "                    elle est donnee, doit etre le numero du groupe (0 pour un reglage de\n"
-    "                    Hall qui n'en a pas)\n"
-    "  --ita             filtre un numero de groupe (position 8, ou --sg donne par un numero)\n"
-    "                    avec les conditions des Tables internationales de son reglage\n"
-    "                    standard, pas les listes propres a l'outil (celles d'un symbole\n"
-    "                    viennent toujours de ses operations)\n"
-    "  --stats           ecrit aussi <sortie>_stats.txt et <sortie>_stats.json : statistiques\n"
-    "                    de fusion par tranche de g (multiplicite, completude, I/sigma(I)\n"
-    "                    moyen, Rmerge, Rmeas, Rpim, CC1/2) et une table des zones\n"
-    "  --shells=N        tranches des statistiques, 1 a 100 (10 par defaut ; moins quand les\n"
-    "                    donnees ont moins de 20 reflexions uniques par tranche)\n"
-    "  --cell=a,b,c,alpha,beta,gamma\n"
-    "                    maille (angstrom, degres) pour la completude, le CIF et le .ins de\n"
-    "                    SHELX\n"
-    "  --cell-file=NOM   la maille lue dans un fichier de maille ecrit par cellsolve\n"
-    "  --absences        ecrit aussi <sortie>_absences.txt : les reflexions que chaque\n"
-    "                    condition de reflexion du groupe d'espace a retirees, zone par zone\n"
-    "  --match=MODE      la comparaison de deux zones : hkl (indices identiques, par defaut),\n"
-    "                    friedel (h k l et -h -k -l sont une meme reflexion) ou laue (les\n"
-    "                    equivalents de la classe de Laue sont une meme reflexion)\n"
-    "  --shelx           ecrit aussi, au format HKLF 4 de SHELX, <sortie>_shelx.hkl (chaque\n"
-    "                    observation mise a l'echelle, son numero de lot celui de sa zone) et\n"
-    "                    <sortie>_shelx_merged.hkl (la liste fusionnee) ; avec une maille aussi\n"
-    "                    <sortie>_shelx.ins, pour lancer SHELXT\n"
-    "  --cif             ecrit aussi <sortie>_hkl.cif : rayonnement, longueur d'onde, groupe\n"
-    "                    d'espace, maille, les observations mises a l'echelle avec leur zone et\n"
-    "                    les reflexions fusionnees\n"
-    "  --kv=TENSION      tension d'acceleration (kV) pour la longueur d'onde du CIF et du .ins\n"
-    "                    quand aucune correction de Lorentz ne la donne\n"
-    "  --composition=\"Ca4 Ti4 O12\"\n"
-    "                    le contenu de la maille, pour SFAC et UNIT dans le .ins\n",
+    .language = french,
+    .usage =
+        "Usage : TAV3 [options] [liste [gmin gmax [sigma [negatives [erreur [friedel [groupe\n"
+        "            [lorentz [tension angle] [sortie]]]]]]]]]\n"
+        "\n"
+        "Fusionne les listes de reflexions de zones mesurees axe de zone par axe de zone en\n"
+        "diffraction electronique en precession : chaque zone est filtree pour son groupe "
+        "d'espace,\n"
+        "triee en g et corrigee ; chaque paire de zones est comparee sur ses reflexions communes "
+        ";\n"
+        "un facteur d'echelle d'intensite et un facteur d'echelle g par zone viennent des "
+        "moindres\n"
+        "carres (la zone 1 est la reference) ; les reflexions equivalentes de la classe de Laue\n"
+        "sont fusionnees et le Rint est donne.\n"
+        "\n"
+        "Positions (ce qui n'est pas donne est demande a la console, dans cet ordre) :\n"
+        "  1        fichier liste, un nom de fichier de zone par ligne (in.txt par defaut)\n"
+        "  2 3      fenetre en g gmin gmax, 1/angstrom : seul gmin < g < gmax est garde (0 100)\n"
+        "  4        sigma : les paires de zones sont comparees sur les reflexions dont le I/sigI\n"
+        "           moyen le depasse\n"
+        "  5        0 : les intensites nulles ou negatives sont mises a 1 ; sinon supprimees\n"
+        "  6        0 : l'erreur est la colonne Poisson(I) ; sinon la colonne Sig(bg)\n"
+        "  7        0 : les paires de Friedel sont mergees ; la calibration (la longueur\n"
+        "           reciproque de 2048 pixels) est alors demandee pour chaque zone\n"
+        "  8        numero du groupe d'espace, de 1 a 230\n"
+        "  9        0 : correction de Lorentz (formule de Gjonnes)\n"
+        "  10 11    tension d'acceleration (kV) et angle de precession (degres), si 9 vaut 0\n"
+        "  12       nom de base des sorties <sortie> (10 si 9 ne vaut pas 0 ; TAVsortie par\n"
+        "           defaut)\n"
+        "\n"
+        "Fichier de zone : h k l I Poisson(I) x Sig(bg) g x spot-x spot-y par ligne ; ';' "
+        "commence\n"
+        "un commentaire. Fichiers ecrits : <zone>.hkl (chaque zone preparee), <sortie>.txt et\n"
+        "<sortie>g.txt (rapports des facteurs d'intensite et de g), <sortie>.hkl (les reflexions\n"
+        "mises a l'echelle de toutes les zones), <sortie>fin.hkl (les reflexions fusionnees,\n"
+        "h k l I sigI g, lues par cellsolve).\n"
+        "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n",
+    .ask_list =
+        "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
+        "defaut)\n",
+    .ask_glimits = "Quelles sont les limites en g ? (mettre gmin et gmax separee par un espace)\n",
+    .ask_sigma =
+        "Quelle est la valeur du sigma ? (seules les intensites superieures a sigma*erreur seront "
+        "prises en compte dans les calculs)\n",
+    .ask_negatives =
+        "Voulez vous supprimer les intensites negatives ou les mettre a 1 ? \n(0 pour les mettre a "
+        "1)\n",
+    .ask_error_choice =
+        "Voulez vous que l'erreur corresponde a Poisson(I) ? zero pour oui\nSi non l'erreur "
+        "correspond a Sig(bg)\n",
+    .ask_friedel =
+        "Voulez vous merger les paires de Friedel avant le calcul des facteurs d'echelles ? zero "
+        "pour oui\n",
+    .ask_space_group = "Quel est le numero du groupe d'espace ? \n",
+    .ask_lorentz =
+        "Voulez vous effectuer des corrections de Lorentz (formule de Gjonnes) ? zero pour oui\n",
+    .ask_voltage_angle = "Quels sont la tension d'acceleration et l'angle de precession ?\n",
+    .ask_calibration = "Quel est le parametre de calibration ?\n",
+    .ask_output = "Quel est le nom du fichier de sortie ? (TAVsortie par defaut)\n",
 
-    /* ask_list */
-    "\nEntrer le nom du fichier qui contient les noms des fichiers a fusionner. (in.txt par "
-    "defaut)\n",
-    /* ask_glimits */
-    "Quelles sont les limites en g ? (mettre gmin et gmax separee par un espace)\n",
-    /* ask_sigma */
-    "Quelle est la valeur du sigma ? (seules les intensites superieures a sigma*erreur seront "
-    "prises en compte dans les calculs)\n",
-    /* ask_negatives */
-    "Voulez vous supprimer les intensites negatives ou les mettre a 1 ? \n(0 pour les mettre a "
-    "1)\n",
-    /* ask_error_choice */
-    "Voulez vous que l'erreur corresponde a Poisson(I) ? zero pour oui\nSi non l'erreur "
-    "correspond a Sig(bg)\n",
-    /* ask_friedel */
-    "Voulez vous merger les paires de Friedel avant le calcul des facteurs d'echelles ? zero "
-    "pour oui\n",
-    /* ask_space_group */ "Quel est le numero du groupe d'espace ? \n",
-    /* ask_lorentz */
-    "Voulez vous effectuer des corrections de Lorentz (formule de Gjonnes) ? zero pour oui\n",
-    /* ask_voltage_angle */ "Quels sont la tension d'acceleration et l'angle de precession ?\n",
-    /* ask_calibration */ "Quel est le parametre de calibration ?\n",
-    /* ask_output */ "Quel est le nom du fichier de sortie ? (TAVsortie par defaut)\n",
+    .file_done = "fichier numero %d traite\n\n",
 
-    /* file_done */ "fichier numero %d traite\n\n",
+    .banner_glimits =
+        "* Les limites en g sont : %.2lf et %.2lf                                         *\n",
+    .banner_sigma =
+        "* La valeur de sigma est de : %.2lf                                             *\n",
+    .banner_space_group =
+        "* Le numero du groupe d'espace est : %3d                                       *\n",
+    .banner_negatives_to_1 =
+        "* Les reflexions n\xE9"
+        "gatives sont mises \xE0"
+        " 1                                      *\n",
+    .banner_negatives_deleted =
+        "* Les reflexions negatives sont supprimees                                     *\n",
+    .banner_poisson =
+        "* La valeur de Poisson(I) est prise comme erreur                               *\n",
+    .banner_sigbg =
+        "* La valeur Sig(bg) est prise comme erreur                                     *\n",
+    .banner_friedel_merged =
+        "* Les paires de Friedel sont mergees avant calcul                              *\n",
+    .banner_friedel_not_merged =
+        "* Les paires de Friedel ne sont pas mergees avant calcul                       *\n",
+    .banner_lorentz =
+        "* Des corrections geometriques ont ete effectuees                              *\n* pour "
+        "une tension de %dKV et un angle de precession de %.2lf degres           *\n",
+    .banner_no_lorentz =
+        "* Pas de corrections geometriques                                              *\n",
 
-    /* banner_glimits */
-    "* Les limites en g sont : %.2lf et %.2lf                                         *\n",
-    /* banner_sigma */
-    "* La valeur de sigma est de : %.2lf                                             *\n",
-    /* banner_space_group */
-    "* Le numero du groupe d'espace est : %3d                                       *\n",
-    /* banner_negatives_to_1 */
-    "* Les reflexions n\xE9"
-    "gatives sont mises \xE0"
-    " 1                                      *\n",
-    /* banner_negatives_deleted */
-    "* Les reflexions negatives sont supprimees                                     *\n",
-    /* banner_poisson */
-    "* La valeur de Poisson(I) est prise comme erreur                               *\n",
-    /* banner_sigbg */
-    "* La valeur Sig(bg) est prise comme erreur                                     *\n",
-    /* banner_friedel_merged */
-    "* Les paires de Friedel sont mergees avant calcul                              *\n",
-    /* banner_friedel_not_merged */
-    "* Les paires de Friedel ne sont pas mergees avant calcul                       *\n",
-    /* banner_lorentz */
-    "* Des corrections geometriques ont ete effectuees                              *\n* pour "
-    "une tension de %dKV et un angle de precession de %.2lf degres           *\n",
-    /* banner_no_lorentz */
-    "* Pas de corrections geometriques                                              *\n",
+    .intensity_pairs = kPairs,
+    .g_pairs = kPairs,
+    .weight_mean = "La moyenne ponderee est de : %lf\n\n",
+    .relative_diff =
+        "les ecarts relatifs entre la moyenne et la moyenne ponderee sont : \n%7.2lf et %7.2lf\n\n",
 
-    /* intensity_pairs */ kPairs,
-    /* g_pairs */ kPairs,
-    /* weight_mean */ "La moyenne ponderee est de : %lf\n\n",
-    /* relative_diff */
-    "les ecarts relatifs entre la moyenne et la moyenne ponderee sont : \n%7.2lf et %7.2lf\n\n",
+    .linear_factor = "\nLe facteur d'echelle lineaire numero %d est : %lf\n",
+    .g_factor = "\nLe facteur d'echelle g lineaire numero %d est : %lf\n",
+    .zero_pivot = "inversion pivot GAUSS impossible : division par 0\n",
 
-    /* linear_factor */ "\nLe facteur d'echelle lineaire numero %d est : %lf\n",
-    /* g_factor */ "\nLe facteur d'echelle g lineaire numero %d est : %lf\n",
-    /* zero_pivot */ "inversion pivot GAUSS impossible : division par 0\n",
+    .wrong_space_group = "pb de SG",
+    .no_merging = "Tromper de symetrie\nEssaye encore\n\n",
+    .totals =
+        "Nombre total de reflexions : %d\nNombre de reflexions redondantes : %d\nNombre de "
+        "reflexions independantes : %d\n",
+    .class_prefix = "Symetrie: ",
 
-    /* wrong_space_group */ "pb de SG",
-    /* no_merging */ "Tromper de symetrie\nEssaye encore\n\n",
-    /* totals */
-    "Nombre total de reflexions : %d\nNombre de reflexions redondantes : %d\nNombre de "
-    "reflexions independantes : %d\n",
-    /* class_prefix */ "Symetrie: ",
+    .glimits_not_number = "'%s' n'est pas un nombre : les limites en g restent 0 et 100.\n",
+    .gmax_not_number = "'%s' n'est pas un nombre : gmax reste 100.\n",
+    .zone_fields = "h k l et huit nombres",
+    .value_too_wide = "%s:%ld: une valeur est trop grande pour sa colonne, enregistrement ignore\n",
+    .zero_pixels = "",
+    .prepared_clash = "erreur : preparer les zones ecraserait %s (%s)",
+    .clash_list = "le fichier liste",
+    .clash_zone = "le fichier de zone %s",
+    .linear_word = "lineaire",
+    .g_word = "g",
+    .factor_kept_one =
+        "attention : aucune comparaison de paires ne determine le facteur d'echelle %s de la zone "
+        "%d (%s) : il reste a 1\n",
+    .factor_not_tied =
+        "attention : la zone %d (%s) n'a aucune reflexion retenue en commun avec la zone 1, meme "
+        "par d'autres zones : son facteur d'echelle %s n'est pas lie a la zone 1\n",
+    .zone_left_out = "attention : %s ne peut pas etre lu ; la zone %zu est laissee de cote\n",
+    .scaled_too_large =
+        "attention : %s : la reflexion %d %d %d mise a l'echelle est trop grande pour etre un "
+        "nombre ; laissee de cote\n",
+    .merged_too_large =
+        "attention : la reflexion fusionnee %d %d %d est trop grande pour etre un nombre ; absente "
+        "de %s\n",
 
-    /* glimits_not_number */
-    "'%s' n'est pas un nombre : les limites en g restent 0 et 100.\n",
-    /* gmax_not_number */ "'%s' n'est pas un nombre : gmax reste 100.\n",
-    /* zone_fields */ "h k l et huit nombres",
-    /* value_too_wide */
-    "%s:%ld: une valeur est trop grande pour sa colonne, enregistrement ignore\n",
-    /* zero_pixels */ "",
-    /* prepared_clash */ "erreur : preparer les zones ecraserait %s (%s)",
-    /* clash_list */ "le fichier liste",
-    /* clash_zone */ "le fichier de zone %s",
-    /* linear_word */ "lineaire",
-    /* g_word */ "g",
-    /* factor_kept_one */
-    "attention : aucune comparaison de paires ne determine le facteur d'echelle %s de la zone "
-    "%d (%s) : il reste a 1\n",
-    /* factor_not_tied */
-    "attention : la zone %d (%s) n'a aucune reflexion retenue en commun avec la zone 1, meme "
-    "par d'autres zones : son facteur d'echelle %s n'est pas lie a la zone 1\n",
-    /* zone_left_out */ "attention : %s ne peut pas etre lu ; la zone %zu est laissee de cote\n",
-    /* scaled_too_large */
-    "attention : %s : la reflexion %d %d %d mise a l'echelle est trop grande pour etre un "
-    "nombre ; laissee de cote\n",
-    /* merged_too_large */
-    "attention : la reflexion fusionnee %d %d %d est trop grande pour etre un nombre ; absente "
-    "de %s\n",
+    .calibration_pixels = 2048,
+    .condition_trace = "cond vaut : %d\n",
 
-    /* calibration_pixels */ 2048,
-    /* condition_trace */ "cond vaut : %d\n",
-
-    /* unknown_symbol */
-    "erreur : --sg=%s ne nomme aucun groupe d'espace (un numero de 1 a 230, un symbole de "
-    "Hermann-Mauguin comme P b n m ou P 1 21/n 1, ou un symbole de Hall)",
-    /* ita_needs_number */
-    "erreur : --ita demande un numero de groupe d'espace de 1 a 230, pas %d",
-    /* difference_heading */
-    "attention : la liste de conditions propre a l'outil pour le groupe d'espace %d differe des "
-    "Tables internationales :\n",
-    /* difference_kept_absent */
-    "  elle garde des reflexions que la condition des Tables %s rend absentes (par exemple %s)\n",
-    /* difference_removed_allowed */
-    "  sa condition %s supprime des reflexions que le groupe permet (par exemple %s)\n",
-    /* difference_ita */ "  --ita filtre avec les conditions des Tables.\n",
-    /* condition_text_trace */ "cond vaut : %s\n",
-    /* zone_summary */
-    "zone %d (%s) : %d lignes lues = %d ignorees + %d interdites par le groupe d'espace + %d "
-    "non positives + %d sans paire de Friedel + %d au-dela de la limite de Lorentz + %d hors "
-    "des limites en g + %d fusionnees avec leur paire + %d gardees\n",
-    /* zone_empty */
-    "attention : la zone %d (%s) ne garde aucune reflexion : elle ne compte ni dans la mise a "
-    "l'echelle ni dans la fusion\n",
-    /* calibration_off */
-    "attention : zone %d (%s) : le g des paires de Friedel recalcule a partir des positions des "
-    "taches vaut %.4f fois le g du fichier de zone (mediane sur %d paires) : verifiez la "
-    "calibration (tapee a l'envers ?)\n",
-    /* zone_named_twice */
-    "attention : la zone %d (%s) est deja nommee dans la liste (zone %d) : ses reflexions "
-    "comptent deux fois\n",
-    /* sg_number_differs */
-    "erreur : l'argument 8 (\"%s\") n'est pas le numero du groupe d'espace de --sg=%s, qui est "
-    "%d",
-    /* clash_cell */ "le fichier de maille %s",
-    /* option_file_cannot_open */ "erreur : impossible d'ouvrir le fichier",
-    /* shells_not_used */
-    "attention : --shells n'est pas utilise : il ne regle que les tranches des statistiques "
-    "(--stats)\n",
-    /* cell_not_used */
-    "attention : --%s n'est pas utilise : une maille ne sert qu'aux statistiques (--stats), au "
-    "fichier .ins de SHELX (--shelx) et au CIF (--cif)\n",
-    /* space_group_range */ "attention : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
-    /* cell_bad */ "erreur : --%s=%s : %s",
-    /* cell_file_bad */ "erreur : le fichier de maille %s : %s",
-    /* cell_not_six */ "six nombres a b c alpha beta gamma attendus",
-    /* cell_length */ "une longueur n'est pas superieure a 0",
-    /* cell_angle */ "un angle n'est pas entre 0 et 180 degres",
-    /* cell_volume */ "les angles ne ferment aucune maille",
-    /* cell_both */ "erreur : donnez --cell ou --cell-file, pas les deux",
-    /* cell_huge_length */ "une longueur vaut 10000 angstroms ou plus, ce qu'aucun cristal n'a",
-    /* cell_long_line */ "la ligne %ld a plus de %zu octets",
-    /* cell_misfit */
-    "attention : la maille ne correspond pas aux g mesures : sur les %d reflexions de %s, la "
-    "moyenne quadratique de g(maille)/g(mesure) - 1 vaut %.4f (plus de 0.01) : verifiez la "
-    "maille, et l'ordre de ses axes par rapport aux indices\n",
-    /* kv_range */
-    "erreur : --kv=%s : la tension d'acceleration d'un microscope est comprise entre 1 et "
-    "10000 kV",
-    /* lorentz_kv_range */
-    "erreur : le CIF et le fichier .ins de SHELX prennent la longueur d'onde des electrons de "
-    "la tension de la correction de Lorentz, %g kV, qui n'est pas comprise entre 1 et 10000 kV",
-    /* completeness_skipped */
-    "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
-    "completude dans %s\n",
-    /* no_statistics */
-    "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
-    /* match_no_laue_class */
-    "attention : --match=laue : le groupe d'espace %d n'a pas de classe de Laue ; les zones "
-    "sont comparees sur les indices identiques\n",
-    /* match_set_aside */
-    "zone %zu (%s) : %zu enregistrement(s) mis de cote, chacun la meme reflexion sous --match "
-    "qu'un enregistrement precedent de la zone (les comparaisons utilisent le premier)\n",
-    /* uncertainty_reference */ "zone 1 (%s) : la reference, ses deux facteurs valent 1\n",
-    /* uncertainty_line */
-    "zone %d (%s) : facteur lineaire %lf +- %s, facteur g %lf +- %s ; liee a la zone 1 par %d "
-    "reflexions via %d zones\n",
-    /* no_uncertainty */ "aucune",
-    /* barely_determined */
-    "attention : la zone %d (%s) n'est liee a la zone 1 que par %d reflexion(s) : son facteur "
-    "d'echelle %s est a peine determine\n",
-    /* composition_bad */
-    "erreur : --composition=%s : \"%s\" n'est pas un symbole d'element suivi de son nombre "
-    "d'atomes dans la maille (comme Ca4 Ti4 O12)",
-    /* no_voltage */
-    "erreur : le CIF et le fichier .ins de SHELX demandent la longueur d'onde des electrons : "
-    "donnez la tension d'acceleration par --kv=TENSION (kV), ou avec la correction de Lorentz",
-    /* kv_not_used */
-    "attention : --kv=%s n'est pas utilise : les fichiers prennent les %.2f kV de la "
-    "correction de Lorentz\n",
-    /* kv_without_file */
-    "attention : --kv=%s n'est pas utilise : seuls le CIF (--cif) et le fichier .ins de "
-    "SHELX (--shelx avec une maille) demandent une tension\n",
-    /* composition_without_ins */
-    "attention : --composition n'est pas utilise : elle ne va que dans le fichier .ins de "
-    "SHELX (--shelx avec une maille)\n",
-    /* shelx_divided */
-    "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
-    "les colonnes F8.2 de SHELX\n",
-    /* shelx_left_out */
-    "attention : %s omet %d enregistrement(s) sans place dans ses colonnes (0 0 0, qui "
-    "terminerait les donnees, ou un indice hors de -999 a 9999 ; le premier : %d %d %d)\n",
-    /* no_ins_cell */
-    "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
-    /* no_ins_group */
-    "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
-    /* prepared_too_wide */
-    "%s : la reflexion %d %d %d une fois preparee (I %.2f, sigI %.2f, g %.8f) est trop grande "
-    "pour les colonnes de %s, enregistrement ignore\n",
-    /* ins_word_too_long */
-    "remarque : %s n'est pas ecrit : \"%s\" est trop long pour une ligne de SHELX de 80 "
-    "caracteres\n",
-    /* composition_sparse */
-    "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
-    "solides en ont 6 a 40 : Z = %.0f a %.0f fois la composition en donnerait 6 a 40 (UNIT "
-    "dans %s reste tel quel)\n",
-    /* composition_dense */
-    "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
-    "solides en ont 6 a 40 : la composition compte plus d'atomes que la maille ne peut en "
-    "contenir (UNIT dans %s reste tel quel)\n",
+    .unknown_symbol =
+        "erreur : --sg=%s ne nomme aucun groupe d'espace (un numero de 1 a 230, un symbole de "
+        "Hermann-Mauguin comme P b n m ou P 1 21/n 1, ou un symbole de Hall)",
+    .ita_needs_number = "erreur : --ita demande un numero de groupe d'espace de 1 a 230, pas %d",
+    .difference_heading =
+        "attention : la liste de conditions propre a l'outil pour le groupe d'espace %d differe "
+        "des "
+        "Tables internationales :\n",
+    .difference_kept_absent =
+        "  elle garde des reflexions que la condition des Tables %s rend absentes (par exemple "
+        "%s)\n",
+    .difference_removed_allowed =
+        "  sa condition %s supprime des reflexions que le groupe permet (par exemple %s)\n",
+    .difference_ita = "  --ita filtre avec les conditions des Tables.\n",
+    .condition_text_trace = "cond vaut : %s\n",
+    .zone_summary =
+        "zone %d (%s) : %d lignes lues = %d ignorees + %d interdites par le groupe d'espace + %d "
+        "non positives + %d sans paire de Friedel + %d au-dela de la limite de Lorentz + %d hors "
+        "des limites en g + %d fusionnees avec leur paire + %d gardees\n",
+    .zone_empty =
+        "attention : la zone %d (%s) ne garde aucune reflexion : elle ne compte ni dans la mise a "
+        "l'echelle ni dans la fusion\n",
+    .calibration_off =
+        "attention : zone %d (%s) : le g des paires de Friedel recalcule a partir des positions "
+        "des "
+        "taches vaut %.4f fois le g du fichier de zone (mediane sur %d paires) : verifiez la "
+        "calibration (tapee a l'envers ?)\n",
+    .zone_named_twice =
+        "attention : la zone %d (%s) est deja nommee dans la liste (zone %d) : ses reflexions "
+        "comptent deux fois\n",
+    .sg_number_differs =
+        "erreur : l'argument 8 (\"%s\") n'est pas le numero du groupe d'espace de --sg=%s, qui est "
+        "%d",
+    .clash_cell = "le fichier de maille %s",
+    .option_file_cannot_open = "erreur : impossible d'ouvrir le fichier",
+    .shells_not_used =
+        "attention : --shells n'est pas utilise : il ne regle que les tranches des statistiques "
+        "(--stats)\n",
+    .cell_not_used =
+        "attention : --%s n'est pas utilise : une maille ne sert qu'aux statistiques (--stats), au "
+        "fichier .ins de SHELX (--shelx) et au CIF (--cif)\n",
+    .space_group_range = "attention : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    .cell_file_bad = "erreur : le fichier de maille %s : %s",
+    .cell_not_six = "six nombres a b c alpha beta gamma attendus",
+    .cell_length = "une longueur n'est pas superieure a 0",
+    .cell_angle = "un angle n'est pas entre 0 et 180 degres",
+    .cell_volume = "les angles ne ferment aucune maille",
+    .cell_both = "erreur : donnez --cell ou --cell-file, pas les deux",
+    .cell_huge_length = "une longueur vaut 10000 angstroms ou plus, ce qu'aucun cristal n'a",
+    .cell_long_line = "la ligne %ld a plus de %zu octets",
+    .cell_misfit =
+        "attention : la maille ne correspond pas aux g mesures : sur les %d reflexions de %s, la "
+        "moyenne quadratique de g(maille)/g(mesure) - 1 vaut %.4f (plus de 0.01) : verifiez la "
+        "maille, et l'ordre de ses axes par rapport aux indices\n",
+    .lorentz_kv_range =
+        "erreur : le CIF et le fichier .ins de SHELX prennent la longueur d'onde des electrons de "
+        "la tension de la correction de Lorentz, %g kV, qui n'est pas comprise entre 1 et 10000 kV",
+    .completeness_skipped =
+        "remarque : la maille et le domaine en g contiennent trop de reflexions a compter : pas de "
+        "completude dans %s\n",
+    .no_statistics = "remarque : sans classe de Laue rien n'est fusionne : %s n'est pas ecrit\n",
+    .match_no_laue_class =
+        "attention : --match=laue : le groupe d'espace %d n'a pas de classe de Laue ; les zones "
+        "sont comparees sur les indices identiques\n",
+    .match_set_aside =
+        "zone %zu (%s) : %zu enregistrement(s) mis de cote, chacun la meme reflexion sous --match "
+        "qu'un enregistrement precedent de la zone (les comparaisons utilisent le premier)\n",
+    .uncertainty_reference = "zone 1 (%s) : la reference, ses deux facteurs valent 1\n",
+    .uncertainty_line =
+        "zone %d (%s) : facteur lineaire %lf +- %s, facteur g %lf +- %s ; liee a la zone 1 par %d "
+        "reflexions via %d zones\n",
+    .no_uncertainty = "aucune",
+    .barely_determined =
+        "attention : la zone %d (%s) n'est liee a la zone 1 que par %d reflexion(s) : son facteur "
+        "d'echelle %s est a peine determine\n",
+    .composition_bad =
+        "erreur : --composition=%s : \"%s\" n'est pas un symbole d'element suivi de son nombre "
+        "d'atomes dans la maille (comme Ca4 Ti4 O12)",
+    .no_voltage =
+        "erreur : le CIF et le fichier .ins de SHELX demandent la longueur d'onde des electrons : "
+        "donnez la tension d'acceleration par --kv=TENSION (kV), ou avec la correction de Lorentz",
+    .kv_not_used =
+        "attention : --kv=%s n'est pas utilise : les fichiers prennent les %.2f kV de la "
+        "correction de Lorentz\n",
+    .kv_without_file =
+        "attention : --kv=%s n'est pas utilise : seuls le CIF (--cif) et le fichier .ins de "
+        "SHELX (--shelx avec une maille) demandent une tension\n",
+    .composition_without_ins =
+        "attention : --composition n'est pas utilise : elle ne va que dans le fichier .ins de "
+        "SHELX (--shelx avec une maille)\n",
+    .shelx_divided =
+        "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
+        "les colonnes F8.2 de SHELX\n",
+    .shelx_left_out =
+        "attention : %s omet %d enregistrement(s) sans place dans ses colonnes (0 0 0, qui "
+        "terminerait les donnees, ou un indice hors de -999 a 9999 ; le premier : %d %d %d)\n",
+    .no_ins_cell = "remarque : %s n'est pas ecrit : il demande la maille (--cell ou --cell-file)\n",
+    .no_ins_group =
+        "remarque : %s n'est pas ecrit : %d n'est pas un numero de groupe d'espace (1 a 230)\n",
+    .prepared_too_wide =
+        "%s : la reflexion %d %d %d une fois preparee (I %.2f, sigI %.2f, g %.8f) est trop grande "
+        "pour les colonnes de %s, enregistrement ignore\n",
+    .ins_word_too_long =
+        "remarque : %s n'est pas ecrit : \"%s\" est trop long pour une ligne de SHELX de 80 "
+        "caracteres\n",
+    .composition_sparse =
+        "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
+        "solides en ont 6 a 40 : Z = %.0f a %.0f fois la composition en donnerait 6 a 40 (UNIT "
+        "dans %s reste tel quel)\n",
+    .composition_dense =
+        "attention : --composition donne %.1f angstroms cubes par atome dans la maille, quand les "
+        "solides en ont 6 a 40 : la composition compte plus d'atomes que la maille ne peut en "
+        "contenir (UNIT dans %s reste tel quel)\n",
 };
 
 }  // namespace ped::merge

@@ -142,7 +142,7 @@ void count(ZoneCounts& c, Fate f, int records) {
 // A line to write: kept, or skipped when its values would run into their neighbours in the
 // prepared layout (the Lorentz factor, or a wrong calibration, can enlarge them past their
 // columns): written, such a line would not read back.
-void write_or_skip(PreparedZone& out, const Reflection& r, int records) {
+void write_or_skip(ZonePreparation& out, const Reflection& r, int records) {
     if (keeps_separators(r)) {
         count(out.counts, Fate::kept, records);
         out.records.push_back(r);
@@ -158,14 +158,12 @@ double median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-}  // namespace
-
-PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
-                          double length_per_pixel) {
+// The records in order of g, with the chosen error, non-positive intensities raised to 1 when
+// asked, and the Lorentz factor applied.
+std::vector<Work> corrected(std::vector<ZoneRecord> records, const PrepareOptions& o) {
     std::vector<double> g;
     for (const ZoneRecord& r : records) g.push_back(r.v[kG]);
     apply_order(records, exchange_sort_order(g));
-
     const double radius = o.lorentz ? lorentz_radius(o.voltage, o.angle) : 0;
     std::vector<Work> w;
     w.reserve(records.size());
@@ -180,28 +178,35 @@ PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions&
         }
         w.push_back(x);
     }
-    const auto dropped_as_read = [&o](const Work& x) {
-        return !o.negatives_to_one && !(x.file_i > 0);
-    };
+    return w;
+}
 
-    PreparedZone out;
-    if (!o.friedel_merge) {
-        for (const Work& x : w) {
-            const Reflection r{x.r.h, x.r.k, x.r.l, x.r.v[kI], x.sigma, x.r.v[kG]};
-            const Fate f = fate(o, r, dropped_as_read(x), o.lorentz && !(x.factor > 0));
-            if (f == Fate::kept)
-                write_or_skip(out, r, 1);
-            else
-                count(out.counts, f, 1);
-        }
-        return out;
+// A record whose intensity as read is dropped (non-positive intensities deleted).
+bool dropped_as_read(const PrepareOptions& o, const Work& x) {
+    return !o.negatives_to_one && !(x.file_i > 0);
+}
+
+// Each record a line of its own.
+void prepare_records(ZonePreparation& out, const std::vector<Work>& w, const PrepareOptions& o) {
+    for (const Work& x : w) {
+        const Reflection r{x.r.h, x.r.k, x.r.l, x.r.v[kI], x.sigma, x.r.v[kG]};
+        const Fate f = fate(o, r, dropped_as_read(o, x), o.lorentz && !(x.factor > 0));
+        if (f == Fate::kept)
+            write_or_skip(out, r, 1);
+        else
+            count(out.counts, f, 1);
     }
+}
+
+// Each group of Friedel mates a line; the median of calibrated g / file g over the groups.
+void prepare_mates(ZonePreparation& out, const std::vector<Work>& w, const PrepareOptions& o,
+                   double length_per_pixel) {
     std::vector<double> ratios;
     for (const MateGroup& m : merge_friedel_mates(w, length_per_pixel)) {
         const Work& first = w[m.head];
         if (m.count == 0) {
             // Alone: its intensity may be what kept its mates away.
-            if (dropped_as_read(first))
+            if (dropped_as_read(o, first))
                 ++out.counts.non_positive;
             else
                 ++out.counts.unpaired;
@@ -216,6 +221,18 @@ PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions&
     }
     out.pairs = static_cast<int>(ratios.size());
     if (!ratios.empty()) out.calibration_ratio = median(ratios);
+}
+
+}  // namespace
+
+ZonePreparation prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
+                             double length_per_pixel) {
+    const std::vector<Work> w = corrected(std::move(records), o);
+    ZonePreparation out;
+    if (o.friedel_merge)
+        prepare_mates(out, w, o, length_per_pixel);
+    else
+        prepare_records(out, w, o);
     return out;
 }
 
@@ -237,31 +254,22 @@ double ask_calibration(const Session& s) {
 
 ZonePreparation transfor2(const Session& s, const std::string& zone, const std::string& prepared,
                           const PrepareOptions& o, const RunSymmetry& symmetry) {
-    ZonePreparation z;
-    ZoneFilter filtered;
-    if (!exti(s, zone, symmetry, filtered)) throw Fatal{};
-    z.counts.read = filtered.lines;
-    z.counts.skipped = filtered.skipped;
-    z.removed = std::move(filtered.removed);
-    for (const auto& removed : z.removed) z.counts.forbidden += static_cast<int>(removed.size());
-
+    ZoneFilter filtered = exti(s, zone, symmetry);
     OutFile out;
     if (!out.open(prepared)) fail_file(s.term, prepared, errno, kCannotOpen);
     const double length_per_pixel = o.friedel_merge ? ask_calibration(s) : 0;
-    PreparedZone p = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
-    for (const Reflection& r : p.records) out.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
+    ZonePreparation z = prepare_zone(std::move(filtered.kept), o, length_per_pixel);
+    for (const Reflection& r : z.records) out.reflection(r.h, r.k, r.l, r.i, r.sig, r.g);
     close_or_fail(s.term, out, s.term.lang.cannot_write);
-    for (const Reflection& r : p.unfit)
+    for (const Reflection& r : z.unfit)
         say(s.term, s.msg.prepared_too_wide, zone.c_str(), r.h, r.k, r.l, r.i, r.sig, r.g,
             prepared.c_str());
 
-    const ZoneCounts filter = z.counts;
-    z.counts = p.counts;
-    z.counts.read = filter.read;
-    z.counts.skipped = filter.skipped + p.counts.skipped;
-    z.counts.forbidden = filter.forbidden;
-    z.calibration_ratio = p.calibration_ratio;
-    z.pairs = p.pairs;
+    z.counts.read = filtered.lines;
+    z.counts.skipped += filtered.skipped;
+    for (const auto& removed : filtered.removed)
+        z.counts.forbidden += static_cast<int>(removed.size());
+    z.removed = std::move(filtered.removed);
     return z;
 }
 

@@ -53,12 +53,16 @@ struct ZoneCounts {
     }
 };
 
-struct PreparedZone {
-    std::vector<Reflection> records;  // to write, in order
-    ZoneCounts counts;                // skipped (the lines of `unfit`), and from non_positive on
+// One zone after its preparation: every count, the lines of its prepared file, and the records
+// each reflection condition removed (in the group's order of conditions, each record under
+// the first that rejects it).
+struct ZonePreparation {
+    ZoneCounts counts;
+    std::vector<Reflection> records;  // the lines of the prepared file, in order
     // Lines that would have been written but whose values, once corrected, do not keep a blank
     // before them in the prepared layout (keeps_separators): their records count as skipped.
     std::vector<Reflection> unfit;
+    std::vector<std::vector<ZoneRecord>> removed;  // by condition
     // Friedel merge: the median over the groups of mates of calibrated g / the file's g of the
     // group's first record (records with a file g above 0); none without such a group.
     std::optional<double> calibration_ratio;
@@ -66,18 +70,10 @@ struct PreparedZone {
 };
 
 // Everything after the filter, once the calibration (reciprocal length per pixel, used only
-// with the Friedel merge) is known.
-PreparedZone prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
-                          double length_per_pixel);
-
-// One zone after its preparation: every count, and the records each reflection condition
-// removed (in the group's order of conditions, each record under the first that rejects it).
-struct ZonePreparation {
-    ZoneCounts counts;
-    std::vector<std::vector<ZoneRecord>> removed;
-    std::optional<double> calibration_ratio;
-    int pairs = 0;
-};
+// with the Friedel merge) is known: the counts from `non_positive` on, and `skipped` for the
+// unfit lines.
+ZonePreparation prepare_zone(std::vector<ZoneRecord> records, const PrepareOptions& o,
+                             double length_per_pixel);
 
 // Prepares one zone: filter, calibration question (Friedel merge), prepared file. A zone file
 // that cannot be read, or a prepared file that cannot be created or written completely, is

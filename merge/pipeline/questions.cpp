@@ -32,11 +32,14 @@ void g_limits(const Session& s, const CommandLine& cl, PrepareOptions& o) {
     o.gmax = value;
 }
 
-// With --sg, position 8 is not needed; given, it must be the number of the symbol's group.
-void check_group_number(const Session& s, const CommandLine& cl, int number) {
-    if (int_at(s.term, cl, 8) != number)
-        fail(s.term,
-             strprintf(s.msg.sg_number_differs, cl.at(8).c_str(), cl.value("sg").c_str(), number));
+// Position 8 or question 7; with --sg the number of its group, which position 8, when given,
+// must be.
+int space_group_number(const Session& s, const CommandLine& cl, const MergeOptions& o) {
+    if (!o.setting) return take_int(s.term, cl, 8, s.msg.ask_space_group);
+    const int number = o.setting->number;
+    if (cl.given() >= 8 && int_at(s.term, cl, 8) != number)
+        fail(strprintf(s.msg.sg_number_differs, cl.at(8).c_str(), o.sg->c_str(), number));
+    return number;
 }
 
 // The first position the run does not read: gmin without gmax, a voltage without its angle,
@@ -58,17 +61,15 @@ std::string take_list_name(const Session& s, const CommandLine& cl) {
     return take_name(s.term, cl, 1, s.msg.ask_list, kDefaultList);
 }
 
-void take_parameters(const Session& s, const CommandLine& cl, RunParams& p) {
+void take_parameters(const Session& s, const CommandLine& cl, const MergeOptions& options,
+                     RunParams& p) {
     PrepareOptions& o = p.prep;
     g_limits(s, cl, o);
     p.sigma = take_real(s.term, cl, 4, s.msg.ask_sigma);
     o.negatives_to_one = yes(s, cl, 5, s.msg.ask_negatives);
     o.poisson_error = yes(s, cl, 6, s.msg.ask_error_choice);
     o.friedel_merge = yes(s, cl, 7, s.msg.ask_friedel);
-    if (!p.space_group_option)
-        o.space_group = take_int(s.term, cl, 8, s.msg.ask_space_group);
-    else if (cl.given() >= 8)
-        check_group_number(s, cl, o.space_group);
+    o.space_group = space_group_number(s, cl, options);
     o.lorentz = yes(s, cl, 9, s.msg.ask_lorentz);
     say_unused_positions(s.term, cl, first_unused(cl.given(), o.lorentz));
     if (!o.lorentz) return;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/command_line.hpp"
+#include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/prepare.hpp"
 #include "merge/pipeline/session.hpp"
 #include "merge/pipeline/zone_list.hpp"
@@ -31,14 +32,13 @@ struct RunParams {
     double sigma = 0;
     PrepareOptions prep;
     std::string output = kDefaultOutput;
-    bool space_group_option = false;  // --sg gives prep.space_group: question 7 is not asked
 };
 
 // Position 1 or question 1.
 std::string take_list_name(const Session& s, const CommandLine& cl);
 
-// Positions 2 to 11 or questions 2 to 9.
-void take_parameters(const Session& s, const CommandLine& cl, RunParams& p);
+// Positions 2 to 11 or questions 2 to 9 (with --sg, its group's number instead of question 7).
+void take_parameters(const Session& s, const CommandLine& cl, const MergeOptions& o, RunParams& p);
 
 // The four files written from an output base name.
 struct OutputNames {

@@ -25,21 +25,10 @@ std::string reflections_text(const std::vector<gemmi::Op::Miller>& examples) {
 
 }  // namespace
 
-SymmetryOptions symmetry_options(const Session& s, const CommandLine& cl) {
-    SymmetryOptions o;
-    o.tables = cl.has("ita");
-    if (!cl.has("sg")) return o;
-    const std::string symbol = cl.value("sg");
-    o.setting = find_space_group(symbol);
-    if (!o.setting) fail(s.term, strprintf(s.msg.unknown_symbol, symbol.c_str()));
-    o.by_number = is_number(symbol);
-    return o;
-}
-
-RunSymmetry choose_symmetry(const Session& s, const SymmetryOptions& o, int number) {
-    if (o.setting && !(o.tables && o.by_number)) return setting_symmetry(*o.setting);
-    if (o.tables) {
-        if (number < 1 || number > 230) fail(s.term, strprintf(s.msg.ita_needs_number, number));
+RunSymmetry choose_symmetry(const Session& s, const MergeOptions& o, int number) {
+    if (o.setting && !(o.ita && is_number(*o.sg))) return setting_symmetry(*o.setting);
+    if (o.ita) {
+        if (number < 1 || number > 230) fail(strprintf(s.msg.ita_needs_number, number));
         return tables_symmetry(number);
     }
     const std::string warning = difference_warning(s.msg, number);

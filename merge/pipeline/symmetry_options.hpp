@@ -7,27 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "common/command_line.hpp"
+#include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/session.hpp"
 #include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
 
-struct SymmetryOptions {
-    std::optional<SpaceGroupSetting> setting;  // --sg: the group in the setting it names
-    bool by_number = false;                    // --sg gave a number (its standard setting)
-    bool tables = false;                       // --ita
-};
-
-// Read before anything is asked or written: a symbol that names no group is fatal.
-SymmetryOptions symmetry_options(const Session& s, const CommandLine& cl);
-
 // The run's symmetry once the number is known (position 8, question 7, or --sg). --sg gives
 // its setting's; --ita with a number gives the Tables' conditions (a number outside 1 to 230
 // is fatal; with a symbol --ita changes nothing, its conditions already being the Tables');
 // otherwise the tool's own lists, after the warning below.
-RunSymmetry choose_symmetry(const Session& s, const SymmetryOptions& o, int number);
+RunSymmetry choose_symmetry(const Session& s, const MergeOptions& o, int number);
 
 // The warning, in the tool's language, for a number whose own list differs from the Tables
 // (computed from gemmi over -6 to 6); "" for any other number.

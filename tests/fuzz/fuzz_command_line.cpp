@@ -1,17 +1,13 @@
-// The command line: arguments (the input split at its zero bytes) parsed with the merge tool's
-// options, then read by its option readers and positions. A fault is Fatal after `error`;
-// anything that passes keeps the parser's promises.
+// The command line: arguments (the input split at its zero bytes) split and read with the merge
+// tool's option table, the values checked, then the positions read. A fault is Fatal; anything
+// that passes keeps the splitter's promises.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "common/arguments.hpp"
 #include "fuzz_input.hpp"
-#include "merge/exports/export_options.hpp"
-#include "merge/pipeline/match.hpp"
-#include "merge/reports/report_files.hpp"
-#include "merge/run.hpp"
-#include "merge/pipeline/symmetry_options.hpp"
+#include "merge/options.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
@@ -24,23 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             args.back().push_back(static_cast<char>(data[i]));
     }
     const Terminal& t = fuzz::quiet_terminal();
+    const OptionTable<MergeOptions>& table = merge_option_table();
     try {
-        CommandLine cl = parse_command_line(t, args, merge_options());
-        fuzz::require(cl.given() + cl.options.size() < args.size());
-        for (const auto& [name, value] : cl.options) {
-            bool known = name == "help" || name == "version";
-            for (const OptionSpec& o : merge_options())
-                if (name == o.name) known = o.takes_value || value.empty();
-            fuzz::require(known);
-        }
-        cl.options.erase("cell-file");  // a file name from the input: nothing is read
-        const Session s{t, english_catalogue};
-        symmetry_options(s, cl);
-        report_options(s, cl);
-        take_match_mode(s, cl);
-        export_options(s, cl);
-        say_unused_positions(t, cl, size % 13);
-        for (std::size_t pos = 1; pos <= cl.given(); ++pos) int_at(t, cl, pos);
+        const SplitCommandLine split = split_command_line(t, args, option_shapes(table));
+        fuzz::require(split.line.given() + split.options.size() < args.size());
+        for (const GivenOption& o : split.options)
+            fuzz::require(o.option < table.size() &&
+                          (table[o.option].kind.takes_value || o.value.empty()));
+        MergeOptions given = read_options(table, split.options, t.lang);
+        given.cell_file.reset();  // a file name from the input: nothing is read
+        const MergeOptions o = checked_options(Session{t, english_catalogue}, given);
+        fuzz::require(!o.kv || (o.kv->value >= 1 && o.kv->value <= 1e4));
+        say_unused_positions(t, split.line, size % 13);
+        for (std::size_t pos = 1; pos <= split.line.given(); ++pos) int_at(t, split.line, pos);
     } catch (const Fatal&) {
     }
     return 0;

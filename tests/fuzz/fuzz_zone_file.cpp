@@ -5,10 +5,10 @@
 
 #include "common/format.hpp"
 #include "fuzz_input.hpp"
-#include "merge/symmetry/conditions.hpp"
 #include "merge/pipeline/extinction.hpp"
 #include "merge/pipeline/prepare.hpp"
 #include "merge/pipeline/zone_file.hpp"
+#include "merge/symmetry/conditions.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ped;
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     o.angle = (choice >> 4) * 0.25;
     o.gmin = -1;
     o.gmax = 1e300;
-    const PreparedZone p = prepare_zone(records, o, 0.001);
+    const ZonePreparation p = prepare_zone(records, o, 0.001);
     for (const Reflection& r : p.records) {
         fuzz::require(is_finite(r));
         fuzz::require(r.i > 0);

@@ -21,6 +21,7 @@
 #include "merge/exports/cif_file.hpp"
 #include "merge/exports/export_options.hpp"
 #include "merge/exports/shelx_files.hpp"
+#include "merge/options.hpp"
 
 namespace ped::merge {
 namespace {
@@ -349,19 +350,20 @@ TEST(ExportVoltage, LorentzVoltageFirstThenKvAndFatalWithoutEither) {
                  {false, false, false, 0.5, 0, -1, false}};
     for (const auto& c : cases) {
         test::FakeTerminal t;
-        ExportOptions o;
+        MergeOptions o;
         o.cif = c.cif;
         o.shelx = c.shelx;
-        if (c.kv) o.kv = c.kv;
-        o.kv_text = "3e2";  // said as given
+        if (c.kv) o.kv = TypedNumber{c.kv, "3e2"};  // said as given
+        if (c.cell) o.cell = UnitCell{5, 5, 5, 90, 90, 90};
         o.composition = {{"O", 2}};
         PrepareOptions p;
         p.lorentz = c.lorentz > 0;
         p.voltage = c.lorentz;
         double got = -1;
+        const Session s{t.term(), english_catalogue};
         try {
-            if (auto w = export_wavelength(Session{t.term(), english_catalogue}, o, p, c.cell))
-                got = *w;
+            say_unused_export_options(s, o);
+            if (auto w = export_wavelength(s, o, p)) got = *w;
         } catch (const Fatal&) {
             got = 0;
         }

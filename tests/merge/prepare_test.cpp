@@ -128,7 +128,7 @@ TEST(Prepare, Examples) {
     };
     for (const auto& e : examples) {
         const std::vector<ZoneRecord> in = records(e.records);
-        const PreparedZone p = prepare_zone(in, options(e.options, e.gmin, e.gmax), e.per_pixel);
+        const ZonePreparation p = prepare_zone(in, options(e.options, e.gmin, e.gmax), e.per_pixel);
         const ZoneCounts& n = p.counts;
         EXPECT_EQ(records_of(p.records), e.kept) << e.records;
         EXPECT_EQ(strprintf("%d %d %d %d %d %d %d", n.non_positive, n.unpaired, n.lorentz,
@@ -147,7 +147,7 @@ TEST(Prepare, CalibrationRatioIsTheMedianOverThePairs) {
         rs.push_back(rec(h, 0, 0, 5, g, 1, 1, 600, 500));
         rs.push_back(rec(-h, 0, 0, 5, g, 1, 1, 400, 500));
     }
-    const PreparedZone p = prepare_zone(rs, options("f"), 0.005);
+    const ZonePreparation p = prepare_zone(rs, options("f"), 0.005);
     EXPECT_EQ(p.pairs, 3);
     EXPECT_DOUBLE_EQ(*p.calibration_ratio, 2);  // of 1, 2 and 10
     rs.resize(4);
@@ -188,7 +188,7 @@ TEST(Prepare, FriedelMergeMatchesTheWalkOverTheList) {
         for (int i = 0; i < 60; ++i)
             rs.push_back(rec(index(rng), index(rng), 0, intensity(rng), 0.1 * (i + 1), i % 7, 0,
                              500 + index(rng) * 37.5, 500 + index(rng) * 12.25));
-        const PreparedZone fast = prepare_zone(rs, options("fd", -1), 0.002);
+        const ZonePreparation fast = prepare_zone(rs, options("fd", -1), 0.002);
         ASSERT_EQ(records_of(fast.records, 17), records_of(walk_merge(rs, 0.002), 17)) << trial;
     }
 }

@@ -245,12 +245,11 @@ TEST(LaueGroup, LegacyClassesAreTheGroupsOfTheStandardSettings) {
 // The symmetry the tool builds from its options and the number of position 8.
 RunSymmetry run_symmetry(const std::string& sg, bool ita, int number = 0) {
     static test::FakeTerminal t;
-    CommandLine cl;
-    if (!sg.empty()) cl.options["sg"] = sg;
-    if (ita) cl.options["ita"] = "";
-    const Session s{t.term(), english_catalogue};
-    const SymmetryOptions o = symmetry_options(s, cl);
-    return choose_symmetry(s, o, o.setting ? o.setting->number : number);
+    MergeOptions o;
+    if (!sg.empty()) o.sg = sg, o.setting = find_space_group(sg);
+    o.ita = ita;
+    return choose_symmetry(Session{t.term(), english_catalogue}, o,
+                           o.setting ? o.setting->number : number);
 }
 
 // A symbol gives its setting's derived conditions and Laue group, with or without --ita (the
