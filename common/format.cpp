@@ -200,19 +200,6 @@ void append_reflection(std::string& out, int h, int k, int l, double i, double s
     out.append(line, static_cast<size_t>(p - line));
 }
 
-void append_zone_record(std::string& out, int h, int k, int l, const double* v) {
-    static const int kWidth[8] = {15, 15, 15, 15, 15, 15, 10, 10};
-    static const int kDecimals[8] = {2, 2, 2, 2, 8, 8, 2, 2};
-    char line[3 * kIntRoom + 8 * kFixedRoom + 1];
-    char* p = line;
-    p = write_int(p, h, 4);
-    p = write_int(p, k, 4);
-    p = write_int(p, l, 4);
-    for (int c = 0; c < 8; ++c) p = write_fixed(p, v[c], kWidth[c], kDecimals[c]);
-    *p++ = '\n';
-    out.append(line, static_cast<size_t>(p - line));
-}
-
 FileSink::FileSink(std::FILE* file, size_t block)
     : file_(file), block_(block), failed_(file == nullptr) {
     buffer_.reserve(block + (block >> 4));
@@ -329,73 +316,78 @@ bool done_here(const char* fmt) {
 
 }  // namespace
 
-void put_vformat(std::string& out, const char* fmt, std::va_list args) {
-    if (!done_here(fmt)) {
-        std::va_list again;
-        va_copy(again, args);
-        const int size = std::vsnprintf(nullptr, 0, fmt, again);
-        va_end(again);
-        if (size <= 0) return;
-        const size_t at = out.size();
-        out.resize(at + static_cast<size_t>(size) + 1);
-        std::vsnprintf(&out[at], static_cast<size_t>(size) + 1, fmt, args);
-        out.resize(at + static_cast<size_t>(size));
-        return;
+namespace {
+
+// The whole format through vsnprintf.
+void put_by_vsnprintf(std::string& out, const char* fmt, std::va_list args) {
+    std::va_list again;
+    va_copy(again, args);
+    const int size = std::vsnprintf(nullptr, 0, fmt, again);
+    va_end(again);
+    if (size <= 0) return;
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(size) + 1);
+    std::vsnprintf(&out[at], static_cast<size_t>(size) + 1, fmt, args);
+    out.resize(at + static_cast<size_t>(size));
+}
+
+// The argument of a %d conversion, as its length says it was passed.
+long long signed_argument(const Conversion& c, std::va_list& args) {
+    if (c.size) return static_cast<long long>(va_arg(args, std::ptrdiff_t));
+    if (c.longs == 2) return va_arg(args, long long);
+    if (c.longs == 1) return static_cast<long long>(va_arg(args, long));
+    return static_cast<long long>(va_arg(args, int));
+}
+
+// "%*zu": beyond the range of long long, through snprintf.
+void put_size(std::string& out, size_t v, int width) {
+    if (v <= static_cast<size_t>(LLONG_MAX)) return put_int(out, static_cast<long long>(v), width);
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%*zu", width, v);
+    out.append(text, static_cast<size_t>(n));
+}
+
+// One conversion read by read_conversion, with its argument.
+void put_conversion(std::string& out, const Conversion& c, std::va_list& args) {
+    const int width = c.left ? -c.width : c.width;
+    switch (c.letter) {
+        case 'd':
+            return put_int(out, signed_argument(c, args), width);
+        case 'u':
+            return put_size(out, va_arg(args, size_t), width);
+        case 'f':
+            return put_fixed(out, va_arg(args, double), width, c.precision);
+        case 's': {
+            const char* text = va_arg(args, const char*);
+            return append_aligned(out, text ? text : "(null)", width);
+        }
+        case 'c': {
+            const char letter = static_cast<char>(va_arg(args, int));
+            return append_aligned(out, std::string_view(&letter, 1), width);
+        }
+        default:
+            out.push_back('%');
     }
-    const char* p = fmt;
-    while (*p) {
+}
+
+}  // namespace
+
+void put_vformat(std::string& out, const char* fmt, std::va_list args) {
+    if (!done_here(fmt)) return put_by_vsnprintf(out, fmt, args);
+    std::va_list rest;
+    va_copy(rest, args);
+    for (const char* p = fmt; *p;) {
         const char* percent = std::strchr(p, '%');
         if (!percent) {
             out.append(p);
             break;
         }
         out.append(p, static_cast<size_t>(percent - p));
-        Conversion s;
-        p = read_conversion(percent + 1, s);
-        const int width = s.left ? -s.width : s.width;
-        switch (s.letter) {
-            case 'd':
-                put_int(out,
-                        s.size         ? static_cast<long long>(va_arg(args, std::ptrdiff_t))
-                        : s.longs == 2 ? va_arg(args, long long)
-                        : s.longs == 1 ? static_cast<long long>(va_arg(args, long))
-                                       : static_cast<long long>(va_arg(args, int)),
-                        width);
-                break;
-            case 'u': {
-                const size_t v = va_arg(args, size_t);
-                if (v > static_cast<size_t>(LLONG_MAX)) {
-                    char text[32];
-                    const int n = std::snprintf(text, sizeof text, "%*zu", width, v);
-                    out.append(text, static_cast<size_t>(n));
-                } else {
-                    put_int(out, static_cast<long long>(v), width);
-                }
-                break;
-            }
-            case 'f':
-                put_fixed(out, va_arg(args, double), width, s.precision);
-                break;
-            case 's': {
-                const char* text = va_arg(args, const char*);
-                const std::string_view t = text ? text : "(null)";
-                const size_t pad = t.size() < size_t(s.width) ? size_t(s.width) - t.size() : 0;
-                if (!s.left) out.append(pad, ' ');
-                out.append(t);
-                if (s.left) out.append(pad, ' ');
-                break;
-            }
-            case 'c': {
-                const size_t pad = s.width > 1 ? size_t(s.width) - 1 : 0;
-                if (!s.left) out.append(pad, ' ');
-                out.push_back(static_cast<char>(va_arg(args, int)));
-                if (s.left) out.append(pad, ' ');
-                break;
-            }
-            default:
-                out.push_back('%');
-        }
+        Conversion c;
+        p = read_conversion(percent + 1, c);
+        put_conversion(out, c, rest);
     }
+    va_end(rest);
 }
 
 void put_format(std::string& out, const char* fmt, ...) {

@@ -40,10 +40,6 @@ void print(std::FILE* file, const char* fmt, ...) PED_PRINTF_LIKE(2, 3);
 // A reflection record: "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n".
 void append_reflection(std::string& out, int h, int k, int l, double i, double sig, double g);
 
-// A zone record with its eight reals v[0..7]:
-// "%4d%4d%4d%15.2lf%15.2lf%15.2lf%15.2lf%15.8lf%15.8lf%10.2lf%10.2lf\n".
-void append_zone_record(std::string& out, int h, int k, int l, const double* v);
-
 // Collects text for an open file and writes it in blocks of `block` bytes. A write that does
 // not go through is remembered, and the text that follows it is dropped. The sink neither
 // opens nor closes the file; text printed on the file by other means must wait for flush().

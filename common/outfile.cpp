@@ -27,12 +27,6 @@ void OutFile::printf(const char* fmt, ...) {
     sink_->commit();
 }
 
-void OutFile::write(const std::string& text) {
-    if (!file_) return;
-    sink_->buffer() += text;
-    sink_->commit();
-}
-
 bool OutFile::close() {
     if (!file_) return !failed_;
     if (!sink_->finish()) failed_ = true;

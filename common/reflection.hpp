@@ -17,14 +17,14 @@ struct Reflection {
     double i = 0, sig = 0, g = 0;
 };
 
-inline constexpr const char* kReflectionLayout = "%4d%4d%4d%15.2lf%15.2lf%15.8lf\n";
 inline constexpr const char* kReflectionFields = "h k l I sigI g";
 
 inline bool is_finite(const Reflection& r) {
     return std::isfinite(r.i) && std::isfinite(r.sig) && std::isfinite(r.g);
 }
 
-// True when every field of the record after h, written in kReflectionLayout, keeps a blank
+// True when every field of the record after h, written in its layout ("%4d%4d%4d%15.2lf%15.2lf
+// %15.8lf\n", append_reflection in common/format.hpp), keeps a blank
 // before it or begins with its minus sign, so that the line reads back as it was written. A
 // positive value whose text takes its whole width (k or l of 1000 and more, I or sigI that
 // round to 10^11 and more, g that rounds to 10^5 and more) would run into its neighbour.

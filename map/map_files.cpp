@@ -16,14 +16,15 @@ std::string picture_name(const std::string& output) {
 
 void write_text_map(OutFile& out, const Grid& grid) {
     // "%6.3lf\t" for every cell.
+    std::string line;
     for (int y = kLastCell; y >= 0; --y) {
-        std::string& line = out.buffer();
+        line.clear();
         for (int x = 0; x <= kLastCell; ++x) {
             put_fixed(line, grid.at(x, y), 6, 3);
             line += '\t';
         }
         line += '\n';
-        out.commit();
+        out.write(line);
     }
 }
 

@@ -84,68 +84,87 @@ void write_verdict(OutFile& report, const PairTexts& t, Verdict v, const std::st
     report.printf("%s\n\n\n", line.c_str());
 }
 
-std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
-                                   const std::string& first, const std::string& second,
-                                   double sigma, OutFile& report, std::vector<Retained>* retained) {
+// The records of both files, or none after `error` when one of them cannot be read.
+std::optional<std::pair<const IndexedReflections*, const IndexedReflections*>> pair_files(
+    const Session& s, PreparedFiles& files, const std::string& first, const std::string& second) {
     int reason = 0;
     const IndexedReflections* a = files.get(first, reason);
     const IndexedReflections* b = a ? files.get(second, reason) : nullptr;
-    if (!a || !b) {
-        file_error(s.term, a ? second : first, reason, kCannotOpen);
-        return std::nullopt;
-    }
-    const bool intensities = kind == PairKind::intensities;
-    const PairTexts& t = intensities ? s.msg.intensity_pairs : s.msg.g_pairs;
-    std::FILE* out = s.term.out;
+    if (a && b) return std::make_pair(a, b);
+    file_error(s.term, a ? second : first, reason, kCannotOpen);
+    return std::nullopt;
+}
 
-    std::vector<Retained> own;
-    std::vector<Retained>& kept = retained ? *retained : own;
-    kept = common_reflections(*a, *b, kind, sigma);
-    // Console "%4d%4d%4d%9.3lf %11.3lf\n" and report "%4d%4d%4d %9.3lf%11.3lf\n" (without the
-    // weight for g): the same fields, each formatted once, the blank in another place.
-    thread_local std::string console, field;
-    console.clear();
-    std::string& lines = report.buffer();
-    for (const Retained& r : kept) {
-        const size_t start = console.size();
-        put_int(console, r.h, 4);
-        put_int(console, r.k, 4);
-        put_int(console, r.l, 4);
-        const size_t hkl_end = console.size();
-        put_fixed(console, r.ratio, 9, 3);
-        lines.append(console, start, hkl_end - start);
-        lines += ' ';
-        lines.append(console, hkl_end, console.size() - hkl_end);
-        if (intensities) {
-            field.clear();
-            put_fixed(field, r.weight, 11, 3);
-            console += ' ';
-            console += field;
-            lines += field;
-        }
-        console += '\n';
-        lines += '\n';
+// One retained reflection on the console, "%4d%4d%4d%9.3lf %11.3lf\n", and in the report,
+// "%4d%4d%4d %9.3lf%11.3lf\n" (both without the weight for g): the same fields, each
+// formatted once, the blank in another place.
+void echo(const Retained& r, bool with_weight, std::string& console, std::string& report) {
+    const size_t indices = console.size();
+    put_int(console, r.h, 4);
+    put_int(console, r.k, 4);
+    put_int(console, r.l, 4);
+    const size_t ratio = console.size();
+    put_fixed(console, r.ratio, 9, 3);
+    report.append(console, indices, ratio - indices);
+    report += ' ';
+    report.append(console, ratio, console.size() - ratio);
+    if (with_weight) {
+        console += ' ';
+        const size_t weight = console.size();
+        put_fixed(console, r.weight, 11, 3);
+        report.append(console, weight, console.size() - weight);
     }
-    std::fwrite(console.data(), 1, console.size(), out);
-    report.commit();
-    const int n = static_cast<int>(kept.size());
-    report.printf(t.count, first.c_str(), second.c_str(), n);
-    std::fprintf(out, t.count, first.c_str(), second.c_str(), n);
-    std::fputs("\n", out);
-    if (n == 0) {
-        write_verdict(report, t, Verdict::no_good, first, second);
-        return std::nullopt;
-    }
+    console += '\n';
+    report += '\n';
+}
 
+// The echo of every retained reflection, each text written in one piece.
+void echo_all(const std::vector<Retained>& kept, bool with_weight, std::FILE* out,
+              OutFile& report) {
+    thread_local std::string console_text, report_text;
+    console_text.clear();
+    report_text.clear();
+    for (const Retained& r : kept) echo(r, with_weight, console_text, report_text);
+    std::fwrite(console_text.data(), 1, console_text.size(), out);
+    report.write(report_text);
+}
+
+// The statistics and the verdict of a pair with retained reflections, in its report.
+PairStatistics report_statistics(const Session& s, PairKind kind, const std::vector<Retained>& kept,
+                                 const std::string& first, const std::string& second,
+                                 OutFile& report) {
+    const PairTexts& t = kind == PairKind::intensities ? s.msg.intensity_pairs : s.msg.g_pairs;
     const PairStatistics st = pair_statistics(kept, kind);
     report.printf(t.stats, shown(st.mean), shown(st.sd), shown(st.percent));
     report.printf(t.outliers, st.outliers);
-    if (intensities) {
+    if (kind == PairKind::intensities) {
         report.printf(s.msg.weight_mean, shown(st.weighted_mean));
         report.printf(s.msg.relative_diff, shown(st.d1), shown(st.d2));
     }
     write_verdict(report, t, st.verdict, first, second);
+    return st;
+}
 
+std::optional<double> compare_pair(const Session& s, PreparedFiles& files, PairKind kind,
+                                   const std::string& first, const std::string& second,
+                                   double sigma, OutFile& report, std::vector<Retained>* retained) {
+    const auto pair = pair_files(s, files, first, second);
+    if (!pair) return std::nullopt;
+    const bool intensities = kind == PairKind::intensities;
+    const PairTexts& t = intensities ? s.msg.intensity_pairs : s.msg.g_pairs;
+    std::vector<Retained> own;
+    std::vector<Retained>& kept = retained ? *retained : own;
+    kept = common_reflections(*pair->first, *pair->second, kind, sigma);
+    echo_all(kept, intensities, s.term.out, report);
+    const int n = static_cast<int>(kept.size());
+    report.printf(t.count, first.c_str(), second.c_str(), n);
+    std::fprintf(s.term.out, t.count, first.c_str(), second.c_str(), n);
+    std::fputs("\n", s.term.out);
+    if (n == 0) {
+        write_verdict(report, t, Verdict::no_good, first, second);
+        return std::nullopt;
+    }
+    const PairStatistics st = report_statistics(s, kind, kept, first, second, report);
     const double value = intensities ? st.weighted_mean : st.mean;
     if (!std::isfinite(value)) return std::nullopt;
     return value;

@@ -7,13 +7,6 @@
 
 namespace ped::merge {
 
-void trier(std::vector<Reflection>& reflections) {
-    std::vector<double> g;
-    g.reserve(reflections.size());
-    for (const Reflection& r : reflections) g.push_back(r.g);
-    apply_order(reflections, exchange_sort_order(g));
-}
-
 MergeResult merge_equivalents(const std::vector<Reflection>& list, const LaueGroup& laue) {
     // Equivalence under a Laue class is a partition: each record joins the group of the first
     // record of its class, groups in the order of their first records, members in list order.

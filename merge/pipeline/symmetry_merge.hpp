@@ -1,6 +1,6 @@
 // Symmetry reduction: each group of records equivalent under the Laue class becomes one
 // reflection (plain means of I, sigI and g, the indices of the group's first record), sorted
-// by g with `trier`; Rint measures the spread within the groups.
+// by g with the exchange sort (`trier`); Rint measures the spread within the groups.
 #pragma once
 
 #include <vector>
@@ -22,8 +22,5 @@ struct MergeResult {
 // Merges the assembled list: records with the same representative under the Laue group are one
 // group.
 MergeResult merge_equivalents(const std::vector<Reflection>& list, const LaueGroup& laue);
-
-// Sorts the reflections by g with the exchange sort (its order of equal g included).
-void trier(std::vector<Reflection>& reflections);
 
 }  // namespace ped::merge

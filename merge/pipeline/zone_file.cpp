@@ -12,7 +12,10 @@ namespace ped::merge {
 
 std::string zone_line(const ZoneRecord& r) {
     std::string line;
-    append_zone_record(line, r.h, r.k, r.l, r.v);
+    for (int index : {r.h, r.k, r.l}) put_int(line, index, kIndexWidth);
+    for (int c = 0; c < kZoneReals; ++c)
+        put_fixed(line, r.v[c], kZoneColumns[c].width, kZoneColumns[c].decimals);
+    line += '\n';
     return line;
 }
 
@@ -39,16 +42,16 @@ double round_as_printed(double value, int decimals) {
 }
 
 ZoneRecord through_zone_layout(const ZoneRecord& r) {
-    static const int kDecimals[8] = {2, 2, 2, 2, 8, 8, 2, 2};
     ZoneRecord out = r;
-    for (int i = 0; i < 8; ++i) out.v[i] = round_as_printed(r.v[i], kDecimals[i]);
+    for (int c = 0; c < kZoneReals; ++c)
+        out.v[c] = round_as_printed(r.v[c], kZoneColumns[c].decimals);
     return out;
 }
 
 bool parse_zone_record(const std::string& line, ZoneRecord& r) {
     int hkl[3];
     ZoneRecord rec;
-    if (!scan_record(line, hkl, 3, rec.v, 8)) return false;
+    if (!scan_record(line, hkl, 3, rec.v, kZoneReals)) return false;
     rec.h = hkl[0];
     rec.k = hkl[1];
     rec.l = hkl[2];
@@ -58,12 +61,11 @@ bool parse_zone_record(const std::string& line, ZoneRecord& r) {
 
 bool fits_zone_layout(const ZoneRecord& r) {
     for (int index : {r.h, r.k, r.l})
-        if (index < -999 || index > 9999) return false;
-    static const int kWidth[8] = {15, 15, 15, 15, 15, 15, 10, 10};
-    static const int kDecimals[8] = {2, 2, 2, 2, 8, 8, 2, 2};
-    for (int i = 0; i < 8; ++i) {
-        if (std::fabs(r.v[i]) < 1e5) continue;  // fits every column
-        if (static_cast<int>(strprintf("%.*f", kDecimals[i], r.v[i]).size()) > kWidth[i])
+        if (index < -999 || index > 9999) return false;  // kIndexWidth columns
+    for (int c = 0; c < kZoneReals; ++c) {
+        if (std::fabs(r.v[c]) < 1e5) continue;  // fits every column
+        const ZoneColumn& column = kZoneColumns[c];
+        if (static_cast<int>(strprintf("%.*f", column.decimals, r.v[c]).size()) > column.width)
             return false;
     }
     // What the prepared file carries on: h k l, I, the error of either column, g.

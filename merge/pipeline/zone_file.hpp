@@ -11,17 +11,24 @@
 
 namespace ped::merge {
 
-struct ZoneRecord {
-    int h = 0, k = 0, l = 0;
-    // I, Poisson(I) error, a carried value, Sig(bg) error, g, a carried value, spot x, spot y.
-    double v[8] = {};
+// The layout of a record between the extinction filter and the preparation: h k l in
+// kIndexWidth columns each ("%4d"), then the eight reals, each in the width and with the
+// decimals of its column ("%15.2lf").
+inline constexpr int kIndexWidth = 4;
+struct ZoneColumn {
+    int width, decimals;
+    const char* meaning;
 };
-
+inline constexpr int kZoneReals = 8;
+inline constexpr ZoneColumn kZoneColumns[kZoneReals] = {
+    {15, 2, "I"}, {15, 2, "Poisson(I) error"}, {15, 2, "carried"}, {15, 2, "Sig(bg) error"},
+    {15, 8, "g"}, {15, 8, "carried"},          {10, 2, "spot x"},  {10, 2, "spot y"}};
 enum Column { kI = 0, kPoisson = 1, kSigBg = 3, kG = 4, kX = 6, kY = 7 };
 
-// The layout of a record between the extinction filter and the preparation.
-inline constexpr const char* kZoneLayout =
-    "%4d%4d%4d%15.2lf%15.2lf%15.2lf%15.2lf%15.8lf%15.8lf%10.2lf%10.2lf\n";
+struct ZoneRecord {
+    int h = 0, k = 0, l = 0;
+    double v[kZoneReals] = {};  // by column
+};
 
 // The record as one line of that layout.
 std::string zone_line(const ZoneRecord& r);
