@@ -24,10 +24,6 @@ void put_fixed(std::string& out, double v, int width, int precision);
 // Appends what printf("%*lld", width, v) writes (the same as "%*d" for an int).
 void put_int(std::string& out, long long v, int width);
 
-inline void put_text(std::string& out, std::string_view text) {
-    out.append(text);
-}
-
 // Appends what printf(fmt, ...) writes. The conversions the tools' layouts use are done by the
 // functions above: %d %ld %lld %zu, %f and %lf with a width and a precision, %s, %c, %%, each
 // with an optional width and '-'; a format with anything else goes to vsnprintf whole.
@@ -71,7 +67,6 @@ class FileSink {
     void flush();
     // Flushes the buffer and the file's own buffer. True when every byte went through.
     bool finish();
-    bool failed() const { return failed_; }
 
   private:
     std::FILE* file_;

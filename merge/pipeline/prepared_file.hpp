@@ -43,16 +43,10 @@ class IndexedReflections {
     void build_index(const MatchKey& key = nullptr, KeyNumbers* numbers = nullptr);
     // True when the index was built with a key.
     bool keyed() const { return keyed_; }
-    // Positions of the records with this key, in file order.
-    std::pair<const unsigned*, const unsigned*> find(const Triple& key) const;
-    std::pair<const unsigned*, const unsigned*> find(int h, int k, int l) const {
-        return find(Triple{h, k, l});
-    }
-    // The same for the key of record r of `other`.
+    // Positions of the records with the key of record r of `other`, in file order.
     std::pair<const unsigned*, const unsigned*> find_key_of(const IndexedReflections& other,
                                                             size_t r) const;
-    // The key of record r, and whether r is the first record of its key in file order.
-    const Triple& key_of(size_t r) const { return groups_[group_of_[r]].key; }
+    // Whether r is the first record of its key in file order.
     bool first_of_key(size_t r) const { return positions_[groups_[group_of_[r]].first] == r; }
     // Records whose key an earlier record of the file has.
     size_t repeated() const { return records.size() - groups_.size(); }
@@ -75,6 +69,7 @@ class IndexedReflections {
     };
     std::vector<Run> run_by_number_;  // by key number
     std::pair<const unsigned*, const unsigned*> run_of(long number) const;
+    std::pair<const unsigned*, const unsigned*> find(const Triple& key) const;
 };
 
 class PreparedFiles {

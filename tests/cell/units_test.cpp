@@ -1,6 +1,6 @@
-// The units of the cell tool where the stored cases do not reach: names, the window's edges, the
-// g-limit checks, fits on either side of 90 degrees and degenerate ones, and the final report's
-// means and deviations.
+// The units of the cell tool where the stored cases do not reach: the window's edges, the
+// g-limit checks, fits on either side of 90 degrees and degenerate ones (the names and the final
+// report are pinned by the stored cases).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,18 +8,11 @@
 
 #include "cell/fit.hpp"
 #include "cell/questions.hpp"
-#include "cell/report.hpp"
 #include "common/unit_cell.hpp"
 #include "harness.hpp"
 
 namespace ped::cell {
 namespace {
-
-TEST(CellNames, OutputNameReplacesTheLastThreeCharacters) {
-    const std::pair<const char*, const char*> names[] = {
-        {"run/demofin.hkl", "run/demofin.out"}, {"abc", "out"}, {"ab", "ab.out"}, {"", ".out"}};
-    for (const auto& [in, out] : names) EXPECT_EQ(output_name(in), out) << in;
-}
 
 TEST(Selection, BoundsAndThresholdBelongToTheWindowAndGLimits) {
     const std::vector<Reflection> rs = {
@@ -111,23 +104,6 @@ TEST(WindowFit, DegenerateSystemsPrintAndStoreNothing) {
     EXPECT_TRUE(fit_window(axes, 'o', term.term().out, fit));
     EXPECT_NEAR(fit.a * 100 + fit.b * 10 + fit.c, 456, 1e-9);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // no zero pivot in a sound system
-}
-
-TEST(FinalReport, MeansDeviationsAndTheCellLine) {
-    const std::vector<CellFit> fits = {{5.0, 6.0, 7.0, 100.0, 1e-6}, {5.2, 6.1, 7.3, 102.0, 3e-6}};
-    test::TempDir d;
-    OutFile file;
-    ASSERT_TRUE(file.open(d / "r.out"));
-    test::FakeTerminal term;
-    final_report(fits, 'm', term.term().out, file);
-    ASSERT_TRUE(file.close());
-    EXPECT_EQ(term.out(),
-              "\n\n\n\n\n\nLes parametres de maille sont :\n"
-              "\ta = 5.1000 + ou - 0.1414\n\tb = 6.0500 + ou - 0.0707\n"
-              "\tc = 7.1500 + ou - 0.2121\n\tbeta = 101.0000 + ou - 1.4142\n"
-              "chi2 moyen = 0.000002\n");
-    EXPECT_EQ(test::read_file(d / "r.out"),
-              "    5.1000    6.0500    7.1500   90.0000  101.0000   90.0000");
 }
 
 }  // namespace

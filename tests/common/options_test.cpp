@@ -87,18 +87,5 @@ TEST(Options, TakenOutBeforePositionsAndCheckedByKind) {
     for (const auto& c : cases) EXPECT_EQ(read(c.args), c.read) << c.args[0];
 }
 
-TEST(Options, HelpLinesInAColumn) {
-    std::string out;
-    append_option_help(out, "cell-file", {"NAME", "the cell\nfrom a file"});
-    append_option_help(out, "stats", {nullptr, "statistics"});
-    append_option_help(out, "composition", {"\"Ca4 Ti4 O12\"", "content"});
-    EXPECT_EQ(out,
-              "  --cell-file=NAME  the cell\n"
-              "                    from a file\n"
-              "  --stats           statistics\n"
-              "  --composition=\"Ca4 Ti4 O12\"\n"
-              "                    content\n");
-}
-
 }  // namespace
 }  // namespace ped

@@ -175,31 +175,6 @@ TEST(Grid, MarksAndTheRenderedMap) {
     EXPECT_EQ(g.at(4, 250), kBackground);
     EXPECT_EQ(g.at(1, 125), kBackground);
 
-    // The two files, from the top line down.
-    test::TempDir d;
-    OutFile text, picture;
-    ASSERT_TRUE(text.open(d / "m.bmp") && picture.open(d / "m.pgm"));
-    Grid h;
-    draw_axes(h);
-    h.set(7, 500, kPointGrey);
-    h.set(250, 250, 17.4);
-    write_text_map(text, h);
-    write_picture(picture, h);
-    ASSERT_TRUE(text.close() && picture.close());
-    const std::vector<std::string> lines = test::lines_of(test::read_file(d / "m.bmp"));
-    ASSERT_EQ(lines.size(), 501u);
-    std::string top = "150.000\t";
-    for (int x = 1; x <= 500; ++x) top += x == 7 ? " 0.000\t" : "255.000\t";
-    EXPECT_EQ(lines[0], top);
-    EXPECT_EQ(lines[250].substr(250 * 8, 9), "17.400\t25");
-    const std::string pgm = test::read_file(d / "m.pgm"), header = "P5\n501 501\n255\n";
-    ASSERT_EQ(pgm.size(), header.size() + 501u * 501u);
-    EXPECT_EQ(pgm.substr(0, header.size()), header);
-    std::string bytes;
-    for (const auto& [x, y] : {std::pair{0, 500}, {7, 500}, {8, 500}, {250, 250}, {500, 0}})
-        bytes +=
-            strprintf("%d ", static_cast<unsigned char>(pgm[header.size() + (500 - y) * 501u + x]));
-    EXPECT_EQ(bytes, "150 0 255 17 150 ");
     std::string greys;  // rounded, within 0 to 255
     for (double grey : {-3.0, 0.0, 0.7, 17.4, 254.5, 255.0, 255.6, 300.0, std::nan("")})
         greys += std::to_string(grey_byte(grey)) + " ";
