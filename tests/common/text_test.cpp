@@ -21,6 +21,7 @@ TEST(Text, WholeWordsAndRecords) {
         EXPECT_FALSE(parse_int(bad, v)) << bad;
     EXPECT_TRUE(parse_double("1e-3", r) && r == 1e-3);
     EXPECT_TRUE(parse_double("-.5", r) && r == -0.5);
+    EXPECT_EQ(split_ws(" a\tbc  \r"), (std::vector<std::string>{"a", "bc"}));
     for (const char* bad : {"", "nan", "inf", "-infinity", "1e400", "1.2.3", "4,5", "abc"})
         EXPECT_FALSE(parse_double(bad, r)) << bad;
 
