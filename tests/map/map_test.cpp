@@ -36,7 +36,8 @@ TEST(TiltFile, RowsAndTheFirstLineWithoutThreeNumbers) {
         test::write_file(d / "t", std::string("1 2 3\n\n") + bad + "4 5 6\n");
         EXPECT_EQ(read_tilt_file(d / "t", rows).bad_line, 3) << bad;
     }
-    test::write_file(d / "t", "1 2 3\n" + std::string(kLongestLine + 1, '7') + "\n4 5 6\n");
+    test::write_file(d / "t",
+                     "1 2 3\n" + std::string(kLongestLine + 1, '7') + "\nx\n");  // read no further
     const TiltRead too_long = read_tilt_file(d / "t", rows);
     EXPECT_TRUE(too_long.bad_line == 2 && too_long.too_long);
 }
