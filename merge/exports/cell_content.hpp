@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/unit_cell.hpp"
-#include "merge/pipeline/session.hpp"
 #include "merge/exports/shelx_files.hpp"
+#include "merge/pipeline/session.hpp"
 
 namespace ped::merge {
 
