@@ -92,7 +92,7 @@ TEST(HallGuard, RefusesWhatGemmiReadsWithAFault) {
     for (const char* symbol :
          {"P 6 21", "P 3*1", "P 1 21", "P 2y (999999999x,y,z)", "P 2y (2*x,y,z)",
           "P 2y (x+y,x-y,z)", "P 2y (x/8,y,z)", "P 2y (x,y,z", "P 2y (x,y,z) junk", "P 2y(x,y,z)",
-          "P 5", "P 2q", "P 2 2 2 2 2 2 2 2 2 2"}) {
+          "P 5", "P 2q", "P 2 2 2 2 2 2 2 2 2 2", "Q 2", "-", "- "}) {
         EXPECT_FALSE(hall_symbol_is_safe(symbol)) << symbol;
         EXPECT_FALSE(find_space_group(std::string("Hall: ") + symbol)) << symbol;
     }
