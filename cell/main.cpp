@@ -6,7 +6,6 @@
 
 int main(int argc, char** argv) {
     using namespace ped;
-    const OptionTable<cell::CellOptions> options{};
     return run_tool<cell::CellOptions>(argc, argv, {"cellsolve", cell::kLanguage, cell::kUsage},
-                                       options, cell::run_cell);
+                                       cell::cell_option_table(), cell::run_cell);
 }

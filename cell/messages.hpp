@@ -41,6 +41,8 @@ inline constexpr const char* kAskInput =
     "Entrer le nom du fichier de sortie de TAV2. (TAVsortiefin.hkl par defaut)\n";
 inline constexpr const char* kDefaultInput = "TAVsortiefin.hkl";
 inline constexpr const char* kCannotOpen = "error: cannot open file";
+inline constexpr const char* kNoCellCif =  // standard error
+    "remarque : %s n'est pas ecrit : aucune maille n'a ete affinee\n";
 inline constexpr const char* kReflectionCount = "Il y a %d reflexions\n\n";
 
 // Questions.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "cell/cell_cif.hpp"
 #include "cell/messages.hpp"
 #include "cell/questions.hpp"
 #include "cell/report.hpp"
@@ -13,7 +14,22 @@
 
 namespace ped::cell {
 
-int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions&) {
+namespace {
+
+// The cell with its uncertainties, when the scan gave one; said on standard error otherwise.
+void write_cell_cif(const Terminal& t, const std::vector<CellFit>& fits, int symmetry,
+                    const std::string& input, const std::string& cif) {
+    const CrystalSystem* system = crystal_system(symmetry);
+    if (fits.empty() || !system) return say(t, kNoCellCif, cif.c_str());
+    OutFile file;
+    if (!file.open(cif)) fail_file(t, cif, errno, kCannotOpen);
+    file.write(cell_cif(fits, *system, input));
+    close_or_fail(t, file, t.lang.cannot_write);
+}
+
+}  // namespace
+
+int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions& o) {
     std::FILE* out = t.out;
     put_line(out, kThanks);
     std::fputs(kDescription, out);
@@ -23,6 +39,8 @@ int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions&) {
     const std::string input = take_input_name(t, cl);
     const std::string output = output_name(input);
     if (same_file(input, output)) fail(strprintf(kOwnOutput, output.c_str()));
+    const std::string cif = cell_cif_name(input);
+    if (o.cell_cif && same_file(input, cif)) fail(strprintf(kOwnOutput, cif.c_str()));
 
     // The input is read first: a run on a file that cannot be read leaves an output of the
     // same stem as it was. The output is created before the questions, so that a folder where
@@ -42,6 +60,7 @@ int run_cell(const Terminal& t, const CommandLine& cl, const CellOptions&) {
     const std::vector<CellFit> fits = scan_windows(reflections, symmetry, limits, out);
     final_report(fits, symmetry, out, file);
     close_or_fail(t, file, t.lang.cannot_write);
+    if (o.cell_cif) write_cell_cif(t, fits, symmetry, input, cif);
     t.in.pause(out);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "common/cell_cif.hpp"
 #include "common/constants.hpp"
 #include "common/records.hpp"
 #include "common/text.hpp"
@@ -53,14 +54,25 @@ CellProblem parse_cell(const std::string& text, UnitCell& cell) {
     return check_cell(cell);
 }
 
-int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem, long* line) {
+int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem, long* line,
+                   UnitCell* su) {
     problem = CellProblem::not_six_numbers;
     long found = 0;
-    // The first line that is not blank is the cell.
-    const auto each = [&](const std::string& text, long number) {
-        found = number;
+    bool cif = false;
+    std::string text;  // a CIF's lines
+    // The first line that is not blank is the cell, or begins a CIF that holds it.
+    const auto each = [&](const std::string& l, long number) {
+        if (!found) cif = looks_like_cif(l);
+        if (!found || !cif) found = number;
+        if (cif) {
+            text += l + "\n";
+            if (text.size() <= kLongestLine) return true;
+            problem = CellProblem::long_line;
+            cif = false;  // no cell from a file larger than a line may be
+            return false;
+        }
         double v[6];
-        if (scan_record(text, nullptr, 0, v, 6)) {
+        if (scan_record(l, nullptr, 0, v, 6)) {
             cell = {v[0], v[1], v[2], v[3], v[4], v[5]};
             problem = check_cell(cell);
         }
@@ -69,9 +81,13 @@ int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem
     const auto too_long = [&](long number) {
         found = number;
         problem = CellProblem::long_line;
+        cif = false;
         return false;
     };
     const int reason = read_lines(path, each, too_long);
+    UnitCell uncertainty;
+    if (cif) problem = parse_cell_cif(text, cell, uncertainty);
+    if (su) *su = uncertainty;
     if (line) *line = found;
     return reason;
 }

@@ -32,12 +32,16 @@ CellProblem check_cell(const UnitCell& cell);
 CellProblem parse_cell(const std::string& text, UnitCell& cell);
 
 // The cell file: its first line that is not blank holds a b c alpha beta gamma ("%10.4lf" each
-// as the cell tool writes them, with or without a line end); words after them are ignored.
+// as the cell tool writes them, with or without a line end); words after them are ignored. Or
+// the file is a CIF (its first line that is not blank begins with '#' or "data_", as the cell
+// tool's --cell-cif writes it) whose first block with the six _cell_ items gives the cell and,
+// into `su` when given, their standard uncertainties (0 where none is given; all 0 from the
+// cell line). A CIF larger than kLongestLine is refused as a long line (`line` its first).
 // Returns 0 and sets `problem` (none when the cell is good) and `line` (when given: the number
-// of the line that holds the cell, 0 when there is none), or the system's reason (an errno
-// value) why the file could not be opened or read.
+// of the line that holds the cell or begins the CIF, 0 when there is none), or the system's
+// reason (an errno value) why the file could not be opened or read.
 int read_cell_file(const std::string& path, UnitCell& cell, CellProblem& problem,
-                   long* line = nullptr);
+                   long* line = nullptr, UnitCell* su = nullptr);
 
 // The reciprocal metric of a (checked) cell: g(h, k, l) = 1/d in reciprocal angstrom.
 class ReciprocalMetric {

@@ -73,8 +73,13 @@ const OptionTable<MergeOptions>& merge_option_table() {
                     "SHELX"}},
         {.name = "cell-file",
          .kind = text(&MergeOptions::cell_file),
-         .english = {"NAME", "the unit cell from a cell file as cellsolve writes it"},
-         .french = {"NOM", "la maille lue dans un fichier de maille ecrit par cellsolve"}},
+         .english = {"NAME",
+                     "the unit cell from a cell file as cellsolve writes it: its .out file,\n"
+                     "or the CIF of --cell-cif, whose uncertainties go into ZERR and the CIF"},
+         .french = {"NOM",
+                    "la maille lue dans un fichier de maille ecrit par cellsolve : son\n"
+                    "fichier .out, ou le CIF de --cell-cif, dont les incertitudes vont dans\n"
+                    "ZERR et le CIF"}},
         {.name = "absences",
          .kind = flag(&MergeOptions::absences),
          .english = {nullptr,
@@ -154,11 +159,11 @@ UnitCell cell_of_text(const Session& s, const std::string& text) {
     return cell;
 }
 
-UnitCell cell_of_file(const Session& s, const std::string& path) {
+UnitCell cell_of_file(const Session& s, const std::string& path, UnitCell& su) {
     UnitCell cell;
     CellProblem problem;
     long line = 0;
-    if (const int reason = read_cell_file(path, cell, problem, &line))
+    if (const int reason = read_cell_file(path, cell, problem, &line, &su))
         fail_file(s.term, path, reason, s.msg.option_file_cannot_open);
     const std::string why = problem == CellProblem::long_line
                                 ? strprintf(s.msg.cell_long_line, line, kLongestLine)
@@ -191,7 +196,7 @@ MergeOptions checked_options(const Session& s, MergeOptions o) {
     }
     if (o.cell_text && o.cell_file) fail(s.msg.cell_both);
     if (o.cell_text) o.cell = cell_of_text(s, *o.cell_text);
-    if (o.cell_file) o.cell = cell_of_file(s, *o.cell_file);
+    if (o.cell_file) o.cell = cell_of_file(s, *o.cell_file, o.cell_su);
     say_unused_report_options(s, o);
     if (o.composition_text) o.composition = composition_of(s, *o.composition_text);
     return o;

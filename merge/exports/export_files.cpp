@@ -1,5 +1,7 @@
 #include "merge/exports/export_files.hpp"
 
+#include <cmath>
+
 #include "common/text.hpp"
 #include "merge/exports/cell_content.hpp"
 #include "merge/exports/cif_file.hpp"
@@ -11,15 +13,50 @@ namespace {
 
 // What every exported file takes from the run.
 struct ExportBasis {
-    std::vector<Reflection> merged;  // as <out>fin.hkl holds them: the finite ones
+    // The scaled observations, then the systematic absences, with the zone (from 0) of each.
+    std::vector<Reflection> observations;
+    std::vector<int> zone_of;
+    size_t absences_from = 0;
+    // As <out>fin.hkl holds them (the finite ones), but with the sigma of the mean.
+    std::vector<Reflection> merged;
     std::optional<SpaceGroupSetting> group;
     std::vector<std::string> zones;  // their names
 };
 
+// The sigma of a mean of n records: sqrt(sum of sigma_i^2) / n (hypot keeps the sum finite).
+double sigma_of_mean(const std::vector<Reflection>& list, const std::vector<size_t>& members) {
+    double root = 0;
+    for (size_t m : members) root = std::hypot(root, list[m].sig);
+    return root / static_cast<double>(members.size());
+}
+
+// Each zone's absences, scaled by its factors as <out>.hkl's records are.
+void add_absences(ExportBasis& b, const MergeRun& run) {
+    for (size_t z = 0; z < run.preparations.size(); ++z)
+        for (const Reflection& r : run.preparations[z].absences) {
+            Reflection x = r;
+            x.i = run.factors.linear[z] * r.i;
+            x.sig = run.factors.linear[z] * r.sig;
+            x.g = run.factors.g[z] * r.g;
+            if (!is_finite(x)) continue;
+            b.observations.push_back(x);
+            b.zone_of.push_back(static_cast<int>(z));
+        }
+}
+
 ExportBasis export_basis(const MergeRun& run) {
     ExportBasis b;
-    for (const Reflection& r : run.merge->merged)
-        if (is_finite(r)) b.merged.push_back(r);
+    b.observations = run.scaled;
+    b.zone_of = run.zone_of;
+    b.absences_from = b.observations.size();
+    add_absences(b, run);
+    const MergeResult& m = *run.merge;
+    for (size_t n = 0; n < m.merged.size(); ++n) {
+        Reflection r = m.merged[n];
+        if (!is_finite(r)) continue;
+        r.sig = sigma_of_mean(run.scaled, m.members[n]);
+        b.merged.push_back(r);
+    }
     b.group = run.symmetry.setting;
     for (const Zone& z : run.zones) b.zones.push_back(z.name);
     return b;
@@ -40,13 +77,13 @@ void write_hklf4(const Session& s, const std::string& path, const std::vector<Re
 int write_shelx_reflections(const Session& s, const MergeRun& run, const ExportBasis& b) {
     const std::string& output = run.params.output;
     const std::string hkl = output + kShelxHkl, merged_hkl = output + kShelxMerged;
-    const int exponent = shelx_exponent({&run.scaled, &b.merged});
+    const int exponent = shelx_exponent({&b.observations, &b.merged});
     if (exponent)
         say(s.term, s.msg.shelx_divided, hkl.c_str(), merged_hkl.c_str(),
             power_of_ten(exponent).c_str());
     std::vector<int> batches;
-    for (int z : run.zone_of) batches.push_back(z + 1);
-    write_hklf4(s, hkl, run.scaled, &batches, exponent);
+    for (int z : b.zone_of) batches.push_back(z + 1);
+    write_hklf4(s, hkl, b.observations, &batches, exponent);
     write_hklf4(s, merged_hkl, b.merged, nullptr, exponent);
     return exponent;
 }
@@ -63,6 +100,7 @@ void write_ins(const Session& s, const MergeRun& run, const ExportBasis& b, int 
     c.hkl = p.output + kShelxHkl;
     c.wavelength = *run.wavelength;
     c.cell = *o.cell;
+    c.cell_su = o.cell_su;
     c.symmetry = shelx_symmetry(*b.group);
     c.composition = o.composition;
     c.zones = b.zones;
@@ -75,21 +113,31 @@ void write_ins(const Session& s, const MergeRun& run, const ExportBasis& b, int 
     if (!o.composition.empty()) warn_cell_content(s, *o.cell, o.composition, ins);
 }
 
-void write_cif(const Session& s, const MergeRun& run, const ExportBasis& b, int exponent) {
+void write_cif(const Session& s, const MergeRun& run, ExportBasis& b, int exponent) {
     const std::string& output = run.params.output;
-    CifHeader h;
-    h.block = cif_block_name(output);
-    h.wavelength = *run.wavelength;
-    h.group = b.group ? &*b.group : nullptr;
-    h.cell = run.options.cell ? &*run.options.cell : nullptr;
-    h.zones = b.zones;
+    CifContent c;
+    c.block = cif_block_name(output);
+    c.wavelength = *run.wavelength;
+    c.group = b.group ? &*b.group : nullptr;
+    c.cell = run.options.cell ? &*run.options.cell : nullptr;
+    c.cell_su = run.options.cell_su;
+    c.composition = run.options.composition;
+    for (size_t z = 0; z < b.zones.size(); ++z) {
+        ScaleGroup g{b.zones[z], run.factors.linear[z], run.factors.g[z], {}};
+        if (z < run.factors.uncertainty.size()) g.su = run.factors.uncertainty[z];
+        c.groups.push_back(g);
+    }
     if (exponent)
-        h.remarks.push_back(
+        c.remarks.push_back(
             "The SHELX files of this run hold these intensities and sigmas "
             "divided by " +
             power_of_ten(exponent) + ".");
-    write_file_or_fail(s.term, output + kCif, hkl_cif(h, run.scaled, run.zone_of, b.merged),
-                       s.msg.option_file_cannot_open);
+    c.observations = std::move(b.observations);
+    c.zone_of = std::move(b.zone_of);
+    c.absences_from = b.absences_from;
+    c.merged = std::move(b.merged);
+    c.rint = run.merge->rint;
+    write_file_or_fail(s.term, output + kCif, hkl_cif(c), s.msg.option_file_cannot_open);
 }
 
 }  // namespace
@@ -102,7 +150,7 @@ void write_exports(const Session& s, const MergeRun& run) {
             say(s.term, s.msg.no_statistics, (p.output + suffix).c_str());
         return;
     }
-    const ExportBasis b = export_basis(run);
+    ExportBasis b = export_basis(run);
     int exponent = 0;
     if (o.shelx) {
         exponent = write_shelx_reflections(s, run, b);

@@ -100,12 +100,19 @@ bool fits_f8_2(double v) {
     return t.size() <= 8 && t != "99999.99" && t != "-9999.99";
 }
 
+bool keeps_blank_f8_2(double v) {
+    if (!std::isfinite(v)) return false;
+    std::string t;
+    put_fixed(t, v, 0, 2);
+    return t.size() <= 7;
+}
+
 int shelx_exponent(const std::vector<const std::vector<Reflection>*>& lists) {
     int n = 0;
     for (const std::vector<Reflection>* list : lists)
         for (const Reflection& r : *list)
             for (double v : {r.i, r.sig})
-                while (std::isfinite(v) && !fits_f8_2(divided(v, n))) ++n;
+                while (std::isfinite(v) && !keeps_blank_f8_2(divided(v, n))) ++n;
     return n;
 }
 
@@ -148,7 +155,12 @@ std::string shelx_ins(const InsContent& c, std::string& too_long) {
     out += card(strprintf("CELL %.6f %.4f %.4f %.4f %.4f %.4f %.4f", c.wavelength, u.a, u.b, u.c,
                           u.alpha, u.beta, u.gamma),
                 too_long);
-    out += card("ZERR 1 0 0 0 0 0 0", too_long);
+    const UnitCell& e = c.cell_su;
+    const bool esds = e.a > 0 || e.b > 0 || e.c > 0 || e.alpha > 0 || e.beta > 0 || e.gamma > 0;
+    out += card(esds ? strprintf("ZERR 1 %.5f %.5f %.5f %.5f %.5f %.5f", e.a, e.b, e.c, e.alpha,
+                                 e.beta, e.gamma)
+                     : "ZERR 1 0 0 0 0 0 0",
+                too_long);
     out += card(strprintf("LATT %d", c.symmetry.latt), too_long);
     for (const std::string& symm : c.symmetry.symm) out += card("SYMM " + symm, too_long);
     if (c.composition.empty()) {
@@ -169,11 +181,13 @@ std::string shelx_ins(const InsContent& c, std::string& too_long) {
         out += remark(strprintf("batch %zu: %s", z + 1, c.zones[z].c_str()));
     if (c.exponent)
         out += remark("Its intensities and sigmas are divided by " + power_of_ten(c.exponent) +
-                      " to fit their F8.2 columns.");
+                      " to keep a blank between the columns.");
     out += remark("Electron data: SFAC element names give SHELX X-ray scattering factors.");
     out += remark("SHELXT solves with them; before refining with SHELXL, give each SFAC");
     out += remark("its electron scattering factors (the long form of SFAC).");
-    out += remark("ZERR: Z = 1 as UNIT is the cell content; the esds of the cell are unknown.");
+    out += remark(esds ? "ZERR: Z = 1 as UNIT is the cell content; the esds of the cell file."
+                       : "ZERR: Z = 1 as UNIT is the cell content; the esds of the cell are "
+                         "unknown.");
     if (c.zones.size() > 1)
         out += remark("SHELXL: one scale per zone with BASF, a value of 1 per batch after 1.");
     out += "HKLF 4\nEND\n";

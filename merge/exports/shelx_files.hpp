@@ -17,7 +17,12 @@ namespace ped::merge {
 // 99999.99 once rounded to 2 decimals.
 bool fits_f8_2(double v);
 
-// The smallest n >= 0 such that every intensity and sigma of the lists, divided by 10^n, fits.
+// True when v, rounded to 2 decimals, takes at most 7 of the 8 columns of F8.2 and so keeps a
+// blank before it: from -999.99 to 9999.99. Readers that split a line on blanks need it.
+bool keeps_blank_f8_2(double v);
+
+// The smallest n >= 0 such that every intensity and sigma of the lists, divided by 10^n, keeps
+// a blank before it.
 int shelx_exponent(const std::vector<const std::vector<Reflection>*>& lists);
 
 // 10^n as the files and messages say it: "1000", "1e+25".
@@ -38,7 +43,8 @@ struct InsContent {
     std::string title;      // the TITL line's text
     std::string hkl;        // the reflection file it goes with
     double wavelength = 0;  // angstrom
-    UnitCell cell;          // esds unknown
+    UnitCell cell;
+    UnitCell cell_su;  // its esds; all 0 when unknown
     ShelxSymmetry symmetry;
     std::vector<ElementCount> composition;  // the cell content; none: REM lines ask for it
     std::vector<std::string> zones;         // batch n is the zone zones[n - 1]

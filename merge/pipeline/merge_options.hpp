@@ -44,7 +44,8 @@ struct MergeOptions {
     // What they mean.
     std::optional<SpaceGroupSetting> setting;  // the group --sg names, in its setting
     std::optional<UnitCell> cell;              // from --cell or --cell-file
-    std::vector<ElementCount> composition;     // from --composition
+    UnitCell cell_su;  // its standard uncertainties, from a cell file that gives them; else 0
+    std::vector<ElementCount> composition;  // from --composition
 
     int shell_count() const { return shells.value_or(kDefaultShells); }
 };

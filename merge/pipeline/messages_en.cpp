@@ -228,8 +228,8 @@ const Messages english_catalogue = {
         "warning: --composition is not used: it goes into the SHELX .ins file only (--shelx with "
         "a cell)\n",
     .shelx_divided =
-        "note: the intensities and sigmas of %s and %s are divided by %s to fit the F8.2 columns "
-        "of SHELX\n",
+        "note: the intensities and sigmas of %s and %s are divided by %s to keep a blank "
+        "before each in the F8.2 columns of SHELX\n",
     .shelx_left_out =
         "warning: %s leaves out %d record(s) that have no place in its columns (0 0 0, which would "
         "end the data, or an index outside -999 to 9999; the first: %d %d %d)\n",

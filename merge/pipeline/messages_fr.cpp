@@ -245,8 +245,8 @@ const Messages french_catalogue = {
         "attention : --composition n'est pas utilise : elle ne va que dans le fichier .ins de "
         "SHELX (--shelx avec une maille)\n",
     .shelx_divided =
-        "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour tenir dans "
-        "les colonnes F8.2 de SHELX\n",
+        "remarque : les intensites et les sigmas de %s et %s sont divises par %s pour garder un "
+        "blanc devant chacun dans les colonnes F8.2 de SHELX\n",
     .shelx_left_out =
         "attention : %s omet %d enregistrement(s) sans place dans ses colonnes (0 0 0, qui "
         "terminerait les donnees, ou un indice hors de -999 a 9999 ; le premier : %d %d %d)\n",

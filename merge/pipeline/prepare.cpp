@@ -270,6 +270,10 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
     for (const auto& removed : filtered.removed)
         z.counts.forbidden += static_cast<int>(removed.size());
     z.removed = std::move(filtered.removed);
+    std::vector<ZoneRecord> forbidden;
+    for (const auto& removed : z.removed)
+        forbidden.insert(forbidden.end(), removed.begin(), removed.end());
+    z.absences = prepare_zone(std::move(forbidden), o, length_per_pixel).records;
     return z;
 }
 

@@ -63,6 +63,10 @@ struct ZonePreparation {
     // before them in the prepared layout (keeps_separators): their records count as skipped.
     std::vector<Reflection> unfit;
     std::vector<std::vector<ZoneRecord>> removed;  // by condition
+    // The records of `removed`, all conditions together, prepared as the kept ones are (the
+    // same options and calibration; what the preparation drops is dropped): the systematic
+    // absences the exports hold beside the observations, in no legacy file and no merge.
+    std::vector<Reflection> absences;
     // Friedel merge: the median over the groups of mates of calibrated g / the file's g of the
     // group's first record (records with a file g above 0); none without such a group.
     std::optional<double> calibration_ratio;

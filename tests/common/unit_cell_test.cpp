@@ -1,11 +1,13 @@
 // Unit cells: g = 1/d against gemmi's cell for every crystal system, refused
-// cells, and the cell file the cell tool writes.
+// cells, the cell file the cell tool writes (its line or its CIF), and values with
+// their uncertainties.
 #include <gtest/gtest.h>
 #include <gemmi/unitcell.hpp>
 
 #include <cerrno>
 #include <cmath>
 
+#include "common/cell_cif.hpp"
 #include "common/text.hpp"
 #include "common/unit_cell.hpp"
 #include "harness.hpp"
@@ -82,6 +84,64 @@ TEST(UnitCell, CellFileAsTheCellToolWritesIt) {
     EXPECT_EQ(read_cell_file("/dev/zero", cell, problem, &line), 0);
     EXPECT_EQ(problem, CellProblem::long_line);
     EXPECT_EQ(line, 1);
+}
+
+TEST(UnitCell, ValuesWithUncertaintiesRoundedAsCrystallographersDo) {
+    const struct {
+        double value, su;
+        const char* text;
+    } cases[] = {
+        {5.44073, 0.00031, "5.4407(3)"}, {7.63731, 0.00139, "7.6373(14)"},
+        {98.153, 0.1249, "98.15(12)"},   {98.153, 0.196, "98.15(20)"},
+        {98.153, 0.25, "98.2(3)"},       {1234.4, 27, "1230(30)"},
+        {1234.4, 15, "1234(15)"},        {5.4407, 0, "5.4407"},
+        {5.4407, NAN, "5.4407"},         {0.5, 0.00096, "0.5000(10)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(with_su(c.value, c.su, 4), c.text) << c.value << " " << c.su;
+        double value, su;
+        ASSERT_TRUE(parse_with_su(c.text, value, su)) << c.text;
+        EXPECT_NEAR(value, c.value, std::isnan(c.su) ? 1e-4 : std::max(c.su, 1e-4));
+    }
+    double value, su;
+    for (const char* bad : {"5.44(", "5.44()", "5.44(x)", "(3)", "5.44(3", "x"})
+        EXPECT_FALSE(parse_with_su(bad, value, su)) << bad;
+    ASSERT_TRUE(parse_with_su("5.4407(14)", value, su));
+    EXPECT_DOUBLE_EQ(su, 0.0014);
+}
+
+TEST(UnitCell, CellFileAsACifWithUncertainties) {
+    test::TempDir dir;
+    const std::string cif =
+        "# from cellsolve\ndata_cell\n_cell_length_a 5.4407(3)\n_cell_length_b 7.6373(14)\n"
+        "_cell_length_c 5.3772\n_cell_angle_alpha 90\n_cell_angle_beta 98.15(12)\n"
+        "_cell_angle_gamma 90\n";
+    test::write_file(dir / "cell.cif", cif);
+    UnitCell cell, su;
+    CellProblem problem;
+    long line = 0;
+    ASSERT_EQ(read_cell_file(dir / "cell.cif", cell, problem, &line, &su), 0);
+    EXPECT_EQ(problem, CellProblem::none);
+    EXPECT_EQ(line, 1);
+    EXPECT_EQ(cell.b, 7.6373);
+    EXPECT_EQ(cell.beta, 98.15);
+    EXPECT_DOUBLE_EQ(su.b, 0.0014);
+    EXPECT_DOUBLE_EQ(su.beta, 0.12);
+    EXPECT_EQ(su.c, 0);
+    // A CIF without the six items, or that is no CIF, has no cell; nor has a CIF too long.
+    for (const std::string& text : {std::string("data_x\n_cell_length_a 5\n"),
+                                    std::string("data_x\n_cell_length_a 5 'open\n"),
+                                    "data_x\n" + std::string(kLongestLine, '#') + "\n"}) {
+        test::write_file(dir / "bad.cif", text);
+        read_cell_file(dir / "bad.cif", cell, problem, nullptr, &su);
+        EXPECT_NE(problem, CellProblem::none) << text.substr(0, 40);
+    }
+    // The cell line gives no uncertainty.
+    test::write_file(dir / "cell.out",
+                     "    5.4403    7.6402    5.3812   90.0000   90.0000   90.0000");
+    su.a = 1;
+    read_cell_file(dir / "cell.out", cell, problem, nullptr, &su);
+    EXPECT_EQ(su.a, 0);
 }
 
 }  // namespace

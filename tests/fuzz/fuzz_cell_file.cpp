@@ -1,6 +1,6 @@
-// Cells: the cell file the --cell-file option reads, and the same bytes as a --cell value. A
-// cell taken as good has six finite numbers within their limits, and its index box stays
-// bounded however far in g it is asked.
+// Cells: the cell file the --cell-file option reads (its line or a CIF), and the same bytes as
+// a --cell value. A cell taken as good has six finite numbers within their limits and finite
+// uncertainties of 0 or more, and its index box stays bounded however far in g it is asked.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -42,12 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CellProblem problem = CellProblem::none;
     long line = -1;
-    const int reason = read_cell_file("/proc/self/fd/" + std::to_string(fd), cell, problem, &line);
+    UnitCell su;
+    const int reason =
+        read_cell_file("/proc/self/fd/" + std::to_string(fd), cell, problem, &line, &su);
     close(fd);
     fuzz::require(reason == 0 && line >= 0);
     if (problem == CellProblem::none) {
         fuzz::require(line > 0);
         require_good(cell);
+        for (double u : {su.a, su.b, su.c, su.alpha, su.beta, su.gamma})
+            fuzz::require(u >= 0 && std::isfinite(u));
     }
     return 0;
 }
