@@ -133,7 +133,11 @@ std::string row_items(const CifContent& c) {
         return std::asin(std::min(1.0, c.wavelength * g / 2)) * 180 / pi;
     };
     out += item("_diffrn_reflns_theta_min", number_or_unknown(theta(g_lo), "%.4f"));
-    return out + item("_diffrn_reflns_theta_max", number_or_unknown(theta(g_hi), "%.4f"));
+    out += item("_diffrn_reflns_theta_max", number_or_unknown(theta(g_hi), "%.4f"));
+    if (!c.completeness) return out;
+    out += comment("Of the classes of equivalents the space group allows out to theta_max (and");
+    out += comment("inside the g window), the share the merge measured:");
+    return out + item("_diffrn_measured_fraction_theta_max", strprintf("%.4f", *c.completeness));
 }
 
 // The zones as scale groups: the linear factor where the dictionary has a name for it, the g

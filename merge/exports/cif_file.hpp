@@ -6,6 +6,7 @@
 // merged reflections. Only names of the core CIF dictionary are written.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ struct CifContent {
     size_t absences_from = 0;
     std::vector<Reflection> merged;  // with the sigma of their mean
     double rint = 0;                 // the merge's agreement of equivalents
+    // With a cell: the share of the allowed classes out to theta_max that the merge measured.
+    std::optional<double> completeness;
 };
 
 // The file; intensities and sigmas with 2 decimals as the tool's own files give them. No line

@@ -1,10 +1,12 @@
 #include "merge/exports/export_files.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/text.hpp"
 #include "merge/exports/cell_content.hpp"
 #include "merge/exports/cif_file.hpp"
+#include "merge/exports/completeness.hpp"
 #include "merge/exports/shelx_files.hpp"
 
 namespace ped::merge {
@@ -137,6 +139,12 @@ void write_cif(const Session& s, const MergeRun& run, ExportBasis& b, int expone
     c.absences_from = b.absences_from;
     c.merged = std::move(b.merged);
     c.rint = run.merge->rint;
+    if (c.cell) {
+        double g_top = 0;
+        for (const Reflection& r : c.observations) g_top = std::max(g_top, r.g);
+        const PrepareOptions& p = run.params.prep;
+        c.completeness = measured_fraction(*c.cell, run.symmetry, p.gmin, p.gmax, g_top, c.merged);
+    }
     write_file_or_fail(s.term, output + kCif, hkl_cif(c), s.msg.option_file_cannot_open);
 }
 

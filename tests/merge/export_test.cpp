@@ -241,11 +241,12 @@ const std::set<std::string> kCoreNames = {
     "_diffrn_reflns_limit_k_max",
     "_diffrn_reflns_limit_l_min",
     "_diffrn_reflns_limit_l_max",
-    "_diffrn_reflns_theta_min",   // _diffrn_reflns_theta_min
-    "_diffrn_reflns_theta_max",   // _diffrn_reflns_theta_max
-    "_diffrn_scale_group_code",   // _diffrn_scale_group_code
-    "_diffrn_scale_group_i_net",  // _diffrn_scale_group_I_net
-    "_diffrn_refln_index_h",      // _diffrn_refln_index_h (k, l alike)
+    "_diffrn_reflns_theta_min",             // _diffrn_reflns_theta_min
+    "_diffrn_reflns_theta_max",             // _diffrn_reflns_theta_max
+    "_diffrn_measured_fraction_theta_max",  // _diffrn_measured_fraction_theta_max
+    "_diffrn_scale_group_code",             // _diffrn_scale_group_code
+    "_diffrn_scale_group_i_net",            // _diffrn_scale_group_I_net
+    "_diffrn_refln_index_h",                // _diffrn_refln_index_h (k, l alike)
     "_diffrn_refln_index_k",
     "_diffrn_refln_index_l",
     "_diffrn_refln_intensity_net",     // _diffrn_refln_intensity_net
