@@ -102,22 +102,26 @@ const OptionTable<MergeOptions>& merge_option_table() {
          .kind = flag(&MergeOptions::shelx),
          .english = {nullptr,
                      "also write, in SHELX's HKLF 4 layout, <out>_shelx.hkl (every scaled\n"
-                     "observation, its batch number its zone's) and <out>_shelx_merged.hkl\n"
-                     "(the merged list); with a cell also <out>_shelx.ins, to start SHELXT"},
+                     "observation, its batch number its zone's, then the systematic\n"
+                     "absences) and <out>_shelx_merged.hkl (the merged list, with the sigma\n"
+                     "of each mean); with a cell also <out>_shelx.ins, to start SHELXT"},
          .french = {nullptr,
                     "ecrit aussi, au format HKLF 4 de SHELX, <sortie>_shelx.hkl (chaque\n"
-                    "observation mise a l'echelle, son numero de lot celui de sa zone) et\n"
-                    "<sortie>_shelx_merged.hkl (la liste fusionnee) ; avec une maille aussi\n"
+                    "observation mise a l'echelle, son numero de lot celui de sa zone, puis\n"
+                    "les absences systematiques) et <sortie>_shelx_merged.hkl (la liste\n"
+                    "fusionnee, avec le sigma de chaque moyenne) ; avec une maille aussi\n"
                     "<sortie>_shelx.ins, pour lancer SHELXT"}},
         {.name = "cif",
          .kind = flag(&MergeOptions::cif),
          .english = {nullptr,
-                     "also write <out>_hkl.cif: radiation, wavelength, space group, cell,\n"
-                     "the scaled observations with their zones and the merged reflections"},
+                     "also write <out>_hkl.cif, two data blocks with radiation, wavelength,\n"
+                     "space group and cell: the scaled observations with their zones (and\n"
+                     "the systematic absences), and the merged reflections"},
          .french = {nullptr,
-                    "ecrit aussi <sortie>_hkl.cif : rayonnement, longueur d'onde, groupe\n"
-                    "d'espace, maille, les observations mises a l'echelle avec leur zone et\n"
-                    "les reflexions fusionnees"}},
+                    "ecrit aussi <sortie>_hkl.cif, deux blocs de donnees avec rayonnement,\n"
+                    "longueur d'onde, groupe d'espace et maille : les observations mises a\n"
+                    "l'echelle avec leur zone (et les absences systematiques), et les\n"
+                    "reflexions fusionnees"}},
         {.name = "kv",
          .kind = real(&MergeOptions::kv, kLowestKv, kHighestKv, kMicroscopeVoltages),
          .english = {"VOLTAGE",

@@ -107,6 +107,7 @@ void write_ins(const Session& s, const MergeRun& run, const ExportBasis& b, int 
     c.composition = o.composition;
     c.zones = b.zones;
     c.exponent = exponent;
+    c.absences = b.observations.size() - b.absences_from;
     std::string too_long;
     const std::string text = shelx_ins(c, too_long);
     if (!too_long.empty())

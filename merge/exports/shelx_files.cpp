@@ -179,6 +179,11 @@ std::string shelx_ins(const InsContent& c, std::string& too_long) {
     out += remark("of each is its zone's number in the list file:");
     for (size_t z = 0; z < c.zones.size(); ++z)
         out += remark(strprintf("batch %zu: %s", z + 1, c.zones[z].c_str()));
+    if (c.absences)
+        out +=
+            remark(strprintf("Its last %zu records are the reflections the space group forbids, "
+                             "for checking the group; they are in no merge.",
+                             c.absences));
     if (c.exponent)
         out += remark("Its intensities and sigmas are divided by " + power_of_ten(c.exponent) +
                       " to keep a blank between the columns.");

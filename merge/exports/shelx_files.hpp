@@ -49,6 +49,7 @@ struct InsContent {
     std::vector<ElementCount> composition;  // the cell content; none: REM lines ask for it
     std::vector<std::string> zones;         // batch n is the zone zones[n - 1]
     int exponent = 0;                       // the reflection file's values are divided by 10^n
+    size_t absences = 0;                    // the reflection file's last records are absences
 };
 
 // TITL, CELL, ZERR (Z = 1: UNIT is the cell content; esds 0), LATT, SYMM, SFAC and UNIT (or
