@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
+#include <utility>
 
 namespace ped {
 
@@ -19,33 +20,37 @@ void produitmat(const Matrix& m, std::vector<double>& v, int n) {
     for (int i = 0; i < n; ++i) v[i] = t[i];
 }
 
+// Gauss-Jordan on the working copy w and on e (the identity at first), in place: at pivot k,
+// row k of both is divided by the pivot, then every other row i loses row k times its own entry
+// of column k, read before the row changes. Every entry sees the same operations in the same
+// order as when each step wrote into fresh copies, so the result is the same to the bit.
 void inversemat(Matrix& m, int n, const char* zero_pivot_message) {
     if (n <= 0) return;
     const int d = m.dimension();
     if (n > d) throw std::out_of_range("inversemat: order above the matrix dimension");
-    Matrix w(d), e(d);
-    copymat(m, w);
+    Matrix e(d);
     for (int i = 0; i < d; ++i) e(i, i) = 1;
-    Matrix w2 = w, e2 = e;
     for (int k = 0; k < n; ++k) {
+        const double pivot = m(k, k);
+        double* wk = m.row(k).data();
+        double* ek = e.row(k).data();
         for (int j = 0; j < n; ++j) {
-            if (w(k, k) == 0) std::perror(zero_pivot_message);
-            w2(k, j) = w(k, j) / w(k, k);
-            e2(k, j) = e(k, j) / w(k, k);
+            if (pivot == 0) std::perror(zero_pivot_message);
+            wk[j] = wk[j] / pivot;
+            ek[j] = ek[j] / pivot;
         }
-        copymat(w2, w);
-        copymat(e2, e);
         for (int i = 0; i < n; ++i) {
             if (i == k) continue;
+            double* wi = m.row(i).data();
+            double* ei = e.row(i).data();
+            const double f = wi[k];
             for (int j = 0; j < n; ++j) {
-                w2(i, j) = w(i, j) - w(k, j) * w(i, k);
-                e2(i, j) = e(i, j) - e(k, j) * w(i, k);
+                wi[j] = wi[j] - wk[j] * f;
+                ei[j] = ei[j] - ek[j] * f;
             }
         }
-        copymat(w2, w);
-        copymat(e2, e);
-        copymat(e, m);
     }
+    m = std::move(e);
 }
 
 }  // namespace ped

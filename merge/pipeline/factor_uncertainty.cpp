@@ -1,15 +1,17 @@
 #include "merge/pipeline/factor_uncertainty.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <span>
+#include <utility>
+
+#include "merge/pipeline/zone_graph.hpp"
 
 namespace ped::merge {
 
 namespace {
-
-using Counts = std::vector<std::vector<int>>;  // by pair of zones
 
 // The Cholesky factor L of a symmetric positive definite matrix, in the lower triangle of `a`;
 // false when it is not one.
@@ -49,48 +51,6 @@ std::optional<Matrix> invert_spd(Matrix a) {
     return inverse;
 }
 
-// Zones reached from `from` through pairs with a positive count, not passing through `barred`.
-std::vector<bool> reached(const Counts& count, int from, int barred) {
-    std::vector<bool> seen(count.size(), false);
-    std::vector<int> todo{from};
-    seen[static_cast<size_t>(from)] = true;
-    while (!todo.empty()) {
-        const int i = todo.back();
-        todo.pop_back();
-        for (size_t j = 0; j < count.size(); ++j)
-            if (count[i][j] > 0 && !seen[j] && static_cast<int>(j) != barred) {
-                seen[j] = true;
-                todo.push_back(static_cast<int>(j));
-            }
-    }
-    return seen;
-}
-
-// The maximum flow from `source` to zone 1 (index 0) with the counts as capacities.
-int max_flow(Counts capacity, int source) {
-    const size_t n = capacity.size();
-    int flow = 0;
-    for (;;) {
-        std::vector<int> parent(n, -1);
-        parent[static_cast<size_t>(source)] = source;
-        std::vector<int> queue{source};
-        for (size_t q = 0; q < queue.size() && parent[0] < 0; ++q)
-            for (size_t j = 0; j < n; ++j)
-                if (parent[j] < 0 && capacity[queue[q]][j] > 0) {
-                    parent[j] = queue[q];
-                    queue.push_back(static_cast<int>(j));
-                }
-        if (parent[0] < 0) return flow;
-        int push = capacity[parent[0]][0];
-        for (int j = 0; j != source; j = parent[j]) push = std::min(push, capacity[parent[j]][j]);
-        for (int j = 0; j != source; j = parent[j]) {
-            capacity[parent[j]][j] -= push;
-            capacity[j][parent[j]] += push;
-        }
-        flow += push;
-    }
-}
-
 // The pairs of zones of one kind: compared when both files were read and the pair has a value.
 struct Pairs {
     const std::vector<const IndexedReflections*>& zones;
@@ -124,7 +84,7 @@ Unknowns unknowns_of(const Pairs& pairs) {
     for (int a = 0; a < n; ++a)
         for (int b = 0; b < n; ++b)
             if (pairs.compared(a, b)) linked[a][b] = linked[b][a] = 1;
-    Unknowns u{reached(linked, 0, -1), std::vector<int>(static_cast<size_t>(n), -1), {}};
+    Unknowns u{ZoneGraph(linked).reached(0, -1), std::vector<int>(static_cast<size_t>(n), -1), {}};
     for (int z = 1; z < n; ++z)
         if (u.tied[z]) {
             u.index[z] = static_cast<int>(u.members.size());
@@ -152,47 +112,14 @@ struct PairSums {
     Counts count;        // retained reflections of each pair of zones, the larger way
     double squares = 0;  // of the residuals of the ratios at the reported factors
     long freedom = 0;    // ratios less factors solved for
-    std::vector<std::vector<double>> slope;  // by zone, per record the slopes of the unknowns
 };
 
-// How the factors x of the solve with zone 1 as reference (row 0 of the solutions, where its
-// normal equations hold exactly) move with each record's relative value through the value of
-// the pair (a, b): t = B^-1 (derivative of the normal equations by the pair value), times the
-// derivative of the pair value by the record (its weight held).
-void add_slopes(const Pairs& pairs, int a, int b, const std::vector<Retained>& pair,
-                const FactorSolution& solution, const Unknowns& u, const Matrix& inverse,
-                PairSums& sums) {
-    const size_t m = u.members.size();
-    const std::span<const double> x = solution.k.row(0);
-    const double value = *pairs.table.at(a, b), residual = x[a] - value * x[b];
-    std::vector<double> rhs(m, 0.0), t(m, 0.0);
-    if (u.index[a] >= 0) rhs[u.index[a]] += x[b];
-    if (u.index[b] >= 0) rhs[u.index[b]] += residual - value * x[b];
-    for (size_t i = 0; i < m; ++i)
-        for (size_t j = 0; j < m; ++j) t[i] += inverse(i, j) * rhs[j];
-    double total = 0;
-    for (const Retained& r : pair) total += pairs.weight(r);
-    for (const Retained& r : pair) {
-        const double f = pairs.weight(r) * r.ratio / total;
-        double* first = sums.slope[a].data() + r.first_record * m;
-        double* second = sums.slope[b].data() + r.second_record * m;
-        for (size_t i = 0; i < m; ++i) {
-            first[i] -= f * t[i];
-            second[i] += f * t[i];
-        }
-    }
-}
-
 // One pass over the pairs: their retained reflections; the residuals of the ratios at the
-// reported factors k (each pair of zones once); with an inverse, the slopes.
-PairSums pair_sums(const Pairs& pairs, const FactorSolution& solution, const Unknowns& u,
-                   const std::optional<Matrix>& inverse) {
+// reported factors k (each pair of zones once).
+PairSums pair_sums(const Pairs& pairs, const FactorSolution& solution, const Unknowns& u) {
     const int n = pairs.table.n;
     const std::vector<double>& k = solution.factors;
-    PairSums sums{Counts(n, std::vector<int>(n, 0)), 0, -static_cast<long>(u.members.size()),
-                  std::vector<std::vector<double>>(static_cast<size_t>(n))};
-    for (int z = 0; z < n && inverse; ++z)
-        if (u.tied[z]) sums.slope[z].assign(pairs.zones[z]->records.size() * u.members.size(), 0.0);
+    PairSums sums{Counts(n, std::vector<int>(n, 0)), 0, -static_cast<long>(u.members.size())};
     std::vector<Retained> found;
     for (int a = 0; a < n; ++a)
         for (int b = 0; b < n; ++b) {
@@ -207,29 +134,109 @@ PairSums pair_sums(const Pairs& pairs, const FactorSolution& solution, const Unk
                     sums.squares += std::pow(r.ratio * k[b] / k[a] - 1, 2);
                 sums.freedom += c;
             }
-            if (inverse) add_slopes(pairs, a, b, pair, solution, u, *inverse, sums);
         }
     return sums;
 }
 
-// The reflections and zones that tie each unknown to zone 1.
-void set_ties(const Counts& count, const Unknowns& u, std::vector<FactorUncertainty>& out) {
-    for (int z : u.members) {
-        out[z].reflections = max_flow(count, z);
-        const std::vector<bool> without = reached(count, 0, z);
-        for (size_t j = 0; j < count.size(); ++j)
-            if (static_cast<int>(j) != z && count[z][j] > 0 && without[j]) ++out[z].zones;
+// The inverse of the reduced normal matrix, with what multiplies it by a right-hand side of
+// two values: the sum of the products in column order, a zero value adding nothing that
+// changes the sum (the zero of a product with a finite entry), so that the two columns give
+// what the whole row gives.
+struct Inverse {
+    Matrix m;
+    bool finite = true;
+
+    explicit Inverse(Matrix inverse) : m(std::move(inverse)) {
+        for (int i = 0; i < m.dimension() && finite; ++i)
+            for (double x : m.row(i))
+                if (!std::isfinite(x)) finite = false;
+    }
+    // t = M rhs, rhs zero but at the unknowns `at` (in column order, -1 for none).
+    void times(const std::vector<double>& rhs, std::array<int, 2> at,
+               std::vector<double>& t) const {
+        const int n = m.dimension();
+        for (int i = 0; i < n; ++i) {
+            t[i] = 0;
+            if (!finite) {
+                for (int j = 0; j < n; ++j) t[i] += m(i, j) * rhs[j];
+                continue;
+            }
+            for (int j : at)
+                if (j >= 0) t[i] += m(i, j) * rhs[j];
+        }
+    }
+};
+
+// How the factors x of the solve with zone 1 as reference (row 0 of the solutions, where its
+// normal equations hold exactly) move with each record's relative value through the value of
+// the pair (a, b): t = B^-1 (derivative of the normal equations by the pair value), times the
+// derivative of the pair value by the record (its weight held). Only the records of `zone`
+// are moved, in `slope` (per record the slopes of the unknowns).
+void add_slopes(const Pairs& pairs, int a, int b, int zone, const std::vector<Retained>& pair,
+                const FactorSolution& solution, const Unknowns& u, const Inverse& inverse,
+                std::vector<double>& slope) {
+    const size_t m = u.members.size();
+    const std::span<const double> x = solution.k.row(0);
+    const double value = *pairs.table.at(a, b), residual = x[a] - value * x[b];
+    std::vector<double> rhs(m, 0.0), t(m, 0.0);
+    if (u.index[a] >= 0) rhs[u.index[a]] += x[b];
+    if (u.index[b] >= 0) rhs[u.index[b]] += residual - value * x[b];
+    inverse.times(rhs, {std::min(u.index[a], u.index[b]), std::max(u.index[a], u.index[b])}, t);
+    double total = 0;
+    for (const Retained& r : pair) total += pairs.weight(r);
+    for (const Retained& r : pair) {
+        const double f = pairs.weight(r) * r.ratio / total;
+        if (a == zone) {
+            double* first = slope.data() + r.first_record * m;
+            for (size_t i = 0; i < m; ++i) first[i] -= f * t[i];
+        }
+        if (b == zone) {
+            double* second = slope.data() + r.second_record * m;
+            for (size_t i = 0; i < m; ++i) second[i] += f * t[i];
+        }
     }
 }
 
-// sqrt(v * sum over the records of d_i^2) for each unknown i.
-void set_sigmas(const PairSums& sums, const Unknowns& u, std::vector<FactorUncertainty>& out) {
+// The slopes of the records of one zone tied to zone 1, from the pairs it takes part in, taken
+// in the order of the pairs (first zone, then second).
+std::vector<double> zone_slopes(const Pairs& pairs, int zone, const FactorSolution& solution,
+                                const Unknowns& u, const Inverse& inverse) {
+    const int n = pairs.table.n;
+    std::vector<double> slope(pairs.zones[zone]->records.size() * u.members.size(), 0.0);
+    std::vector<Retained> found;
+    const auto add = [&](int a, int b) {
+        if (pairs.compared(a, b) && u.tied[a])
+            add_slopes(pairs, a, b, zone, pairs.of(a, b, found), solution, u, inverse, slope);
+    };
+    for (int a = 0; a < zone; ++a) add(a, zone);
+    for (int b = 0; b < n; ++b) add(zone, b);
+    for (int a = zone + 1; a < n; ++a) add(a, zone);
+    return slope;
+}
+
+// The reflections and zones that tie each unknown to zone 1.
+void set_ties(const Counts& count, const Unknowns& u, std::vector<FactorUncertainty>& out) {
+    const ZoneGraph graph(count);
+    for (int z : u.members) {
+        out[z].reflections = graph.max_flow(z, 0);
+        const std::vector<bool> without = graph.reached(0, z);
+        for (int j : graph.neighbours(z))
+            if (without[j]) ++out[z].zones;
+    }
+}
+
+// sqrt(v * sum over the records of d_i^2) for each unknown i, the records taken zone by zone.
+void set_sigmas(const Pairs& pairs, const PairSums& sums, const FactorSolution& solution,
+                const Unknowns& u, const Inverse& inverse, std::vector<FactorUncertainty>& out) {
     const size_t m = u.members.size();
     const double variance = sums.squares / (2.0 * static_cast<double>(sums.freedom));
     std::vector<double> diagonal(m, 0.0);
-    for (const std::vector<double>& zone : sums.slope)
+    for (int z = 0; z < pairs.table.n; ++z) {
+        if (!u.tied[z]) continue;
+        const std::vector<double> zone = zone_slopes(pairs, z, solution, u, inverse);
         for (size_t at = 0; at < zone.size(); at += m)
             for (size_t i = 0; i < m; ++i) diagonal[i] += zone[at + i] * zone[at + i];
+    }
     for (size_t i = 0; i < m; ++i) {
         const double s = std::sqrt(variance * diagonal[i]);
         if (std::isfinite(s)) out[u.members[i]].sigma = s;
@@ -246,9 +253,9 @@ std::vector<FactorUncertainty> factor_uncertainties(
     const Pairs pairs{zones, table, kind, sigma, retained};
     const Unknowns u = unknowns_of(pairs);
     const std::optional<Matrix> inverse = inverse_normal(solution, u);
-    const PairSums sums = pair_sums(pairs, solution, u, inverse);
+    const PairSums sums = pair_sums(pairs, solution, u);
     set_ties(sums.count, u, out);
-    if (inverse && sums.freedom > 0) set_sigmas(sums, u, out);
+    if (inverse && sums.freedom > 0) set_sigmas(pairs, sums, solution, u, Inverse(*inverse), out);
     return out;
 }
 

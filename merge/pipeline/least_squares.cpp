@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "merge/pipeline/reference_solves.hpp"
+
 namespace ped::merge {
 
 namespace {
@@ -58,32 +60,35 @@ Matrix normal_matrix(const PairTable& t, const Matrix& sum) {
     return normal;
 }
 
-// The reduced system of reference p, its factor fixed at 1, over the zones linked to p through
-// pairs with a value (all zones when every zone is linked to the others): a zone that shares
-// nothing would make every other system singular. Row p of `k` receives the factors (not a
-// number for the zones outside p's group); false when the solve gave a value that is not one.
-bool solve_reference(int p, const Matrix& normal, const Matrix& sum, const std::vector<int>& group,
-                     const char* zero_pivot_message, Matrix& k) {
-    const int n = normal.dimension();
-    std::vector<int> members;  // the reduced system's zones, in zone order
-    for (int c = 0; c < n; ++c)
-        if (c != p && group[c] == group[p]) members.push_back(c);
-    const int m = static_cast<int>(members.size());
-    Matrix b(std::max(20, n));
-    std::vector<double> rhs(static_cast<size_t>(b.dimension()), 0.0);
-    for (int u = 0; u < m; ++u) {
-        for (int w = 0; w < m; ++w) b(u, w) = normal(members[u], members[w]);
-        rhs[u] = sum(p, members[u]);
+// The reduced systems of one group of linked zones, each with one of them as reference (its
+// factor fixed at 1), over the other zones of the group: a zone that shares nothing would make
+// every other system singular. Row p of `k` receives the factors of reference p (not a number
+// for the zones outside p's group); `finite[p]` false when the solve gave a value that is not
+// one.
+void solve_group(const std::vector<int>& members, const Matrix& normal, const Matrix& sum,
+                 const char* zero_pivot_message, Matrix& k, std::vector<bool>& finite) {
+    const int s = static_cast<int>(members.size());
+    Matrix a(s);
+    for (int u = 0; u < s; ++u)
+        for (int w = 0; w < s; ++w) a(u, w) = normal(members[u], members[w]);
+    const auto rhs = [&](int q) {
+        std::vector<double> v;
+        for (int u = 0; u < s; ++u)
+            if (u != q) v.push_back(sum(members[q], members[u]));
+        return v;
+    };
+    const std::vector<std::vector<double>> x = reference_solves(a, rhs, zero_pivot_message);
+    for (int q = 0; q < s; ++q) {
+        const int p = members[q];
+        k(p, p) = 1;
+        finite[p] = true;
+        for (int u = 0, at = 0; u < s; ++u) {
+            if (u == q) continue;
+            const double value = x[q][at++];
+            k(p, members[u]) = value;
+            if (!std::isfinite(value)) finite[p] = false;
+        }
     }
-    inversemat(b, m, zero_pivot_message);
-    produitmat(b, rhs, m);
-    k(p, p) = 1;
-    bool finite = true;
-    for (int u = 0; u < m; ++u) {
-        k(p, members[u]) = rhs[u];
-        if (!std::isfinite(rhs[u])) finite = false;
-    }
-    return finite;
 }
 
 // Each zone's factor: the mean of its values over the finite solves of its group, divided by
@@ -137,8 +142,13 @@ FactorSolution solve_factors(const PairTable& t, const char* zero_pivot_message)
     const std::vector<int> group = linked_groups(t);
     out.k = Matrix(t.n, std::numeric_limits<double>::quiet_NaN());
     std::vector<bool> finite(static_cast<size_t>(t.n));
-    for (int p = 0; p < t.n; ++p)
-        finite[p] = solve_reference(p, out.normal, sum, group, zero_pivot_message, out.k);
+    for (int label = 0; label < t.n; ++label) {
+        std::vector<int> members;  // the group's zones, in zone order
+        for (int c = 0; c < t.n; ++c)
+            if (group[c] == label) members.push_back(c);
+        if (!members.empty())
+            solve_group(members, out.normal, sum, zero_pivot_message, out.k, finite);
+    }
     average_factors(out.k, finite, group, out);
     out.normalised = normalised_rows(out.k);
     return out;

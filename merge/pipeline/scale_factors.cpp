@@ -35,21 +35,18 @@ std::string table_text(const PairTable& t) {
         t.n, [&t](int i, int j) { return t.at(i, j).value_or(0.0); }, "%lf\t");
 }
 
-// One kind of comparison over every ordered pair, with the retained reflections of each.
-struct Compared {
-    PairTable table;
-    RetainedPairs retained;
-};
-
-Compared compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
-                     double sigma, OutFile& report, PairComparison compare) {
+// One kind of comparison over every ordered pair. The retained reflections of the pairs are
+// not kept: n x n lists would hold a run of many zones in memory, and the uncertainties find
+// them again, pair by pair, as they need them.
+PairTable compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
+                      double sigma, OutFile& report, PairComparison compare) {
     const int n = static_cast<int>(zones.size());
-    Compared c{PairTable(n), RetainedPairs(static_cast<size_t>(n * n))};
+    PairTable table(n);
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
-            c.table.at(i, j) = compare(s, files, zones[i].prepared, zones[j].prepared, sigma,
-                                       report, &c.retained[static_cast<size_t>(i * n + j)]);
-    return c;
+            table.at(i, j) =
+                compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report, nullptr);
+    return table;
 }
 
 // The pair tables: the linear one on the console and in its report, the g one in its report.
@@ -110,19 +107,18 @@ std::vector<const IndexedReflections*> records_of(PreparedFiles& files,
 ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g) {
-    const Compared r = compare_all(s, files, zones, sigma, report, scaling);
-    const Compared g = compare_all(s, files, zones, sigma, report_g, scaling2);
-    write_pair_tables(s.term.out, r.table, g.table, report, report_g);
-    const FactorSolution lin = solve_factors(r.table, s.msg.zero_pivot);
-    const FactorSolution gs = solve_factors(g.table, s.msg.zero_pivot);
+    const PairTable r = compare_all(s, files, zones, sigma, report, scaling);
+    const PairTable g = compare_all(s, files, zones, sigma, report_g, scaling2);
+    write_pair_tables(s.term.out, r, g, report, report_g);
+    const FactorSolution lin = solve_factors(r, s.msg.zero_pivot);
+    const FactorSolution gs = solve_factors(g, s.msg.zero_pivot);
     write_solutions(s, lin, gs, report, report_g);
     warn(s, zones, lin, s.msg.linear_word);
     warn(s, zones, gs, s.msg.g_word);
 
     const std::vector<const IndexedReflections*> records = records_of(files, zones);
-    const auto lin_u =
-        factor_uncertainties(records, PairKind::intensities, sigma, r.table, lin, &r.retained);
-    const auto g_u = factor_uncertainties(records, PairKind::g, sigma, g.table, gs, &g.retained);
+    const auto lin_u = factor_uncertainties(records, PairKind::intensities, sigma, r, lin);
+    const auto g_u = factor_uncertainties(records, PairKind::g, sigma, g, gs);
     ScaleFactors result{lin.factors, gs.factors, {}};
     for (size_t c = 0; c < zones.size(); ++c) result.uncertainty.push_back({lin_u[c], g_u[c]});
     return result;
