@@ -1,5 +1,7 @@
 #include "merge/pipeline/zone_list.hpp"
 
+#include <optional>
+
 #include "common/files.hpp"
 #include "common/records.hpp"
 #include "common/text.hpp"
@@ -36,19 +38,23 @@ int read_zone_list(const Terminal& t, const std::string& path, std::vector<Zone>
 
 bool prepared_file_clash(const std::string& list, const std::vector<Zone>& zones,
                          const std::string& cell_file, PreparedClash& clash) {
-    std::vector<std::string> zone_files;
-    for (const Zone& z : zones) zone_files.push_back(z.name);
+    std::vector<FileIdentity> zone_files;
+    for (const Zone& z : zones) zone_files.push_back(file_identity(z.name));
+    const FileIdentity list_file = file_identity(list);
+    const std::optional<FileIdentity> cell =
+        cell_file.empty() ? std::nullopt : std::optional(file_identity(cell_file));
     for (const Zone& z : zones) {
-        if (same_file(z.prepared, list)) {
+        const FileIdentity prepared = file_identity(z.prepared);
+        if (same_file(prepared, list_file)) {
             clash = {z.prepared, list, PreparedClash::Input::list};
             return true;
         }
-        const std::string input = replaced_input({z.prepared}, zone_files);
-        if (!input.empty()) {
-            clash = {z.prepared, input, PreparedClash::Input::zone};
-            return true;
-        }
-        if (!cell_file.empty() && same_file(z.prepared, cell_file)) {
+        for (size_t i = 0; i < zones.size(); ++i)
+            if (same_file(prepared, zone_files[i])) {
+                clash = {z.prepared, zones[i].name, PreparedClash::Input::zone};
+                return true;
+            }
+        if (cell && same_file(prepared, *cell)) {
             clash = {z.prepared, cell_file, PreparedClash::Input::cell_file};
             return true;
         }

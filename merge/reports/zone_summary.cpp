@@ -7,9 +7,11 @@
 namespace ped::merge {
 
 void warn_repeated_zones(const Session& s, const std::vector<Zone>& zones) {
+    std::vector<FileIdentity> files;
+    for (const Zone& zone : zones) files.push_back(file_identity(zone.name));
     for (size_t z = 0; z < zones.size(); ++z)
         for (size_t first = 0; first < z; ++first)
-            if (same_file(zones[first].name, zones[z].name)) {
+            if (same_file(files[first], files[z])) {
                 say(s.term, s.msg.zone_named_twice, static_cast<int>(z + 1), zones[z].name.c_str(),
                     static_cast<int>(first + 1));
                 break;
