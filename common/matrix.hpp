@@ -29,6 +29,12 @@ class Matrix {
     std::vector<double> a_;
 };
 
+// row[j] := row[j] - v[j] * f and row[j] := row[j] + v[j] * f over the row (v at least as
+// long), and row[j] := row[j] + v[j] * v[j]: each entry rounded as the plain loop rounds it.
+void subtract_scaled(std::span<double> row, std::span<const double> v, double f);
+void add_scaled(std::span<double> row, std::span<const double> v, double f);
+void add_squares(std::span<double> row, std::span<const double> v);
+
 // Copies every entry of source (same dimension) into target.
 void copymat(const Matrix& source, Matrix& target);
 

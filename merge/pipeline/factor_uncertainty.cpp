@@ -144,26 +144,26 @@ PairSums pair_sums(const Pairs& pairs, const FactorSolution& solution, const Unk
 // what the whole row gives.
 struct Inverse {
     Matrix m;
+    Matrix columns;  // the transpose, each column of m in one row
     bool finite = true;
 
-    explicit Inverse(Matrix inverse) : m(std::move(inverse)) {
-        for (int i = 0; i < m.dimension() && finite; ++i)
-            for (double x : m.row(i))
-                if (!std::isfinite(x)) finite = false;
+    explicit Inverse(Matrix inverse) : m(std::move(inverse)), columns(m.dimension()) {
+        for (int i = 0; i < m.dimension(); ++i)
+            for (int j = 0; j < m.dimension(); ++j) {
+                columns(j, i) = m(i, j);
+                if (!std::isfinite(m(i, j))) finite = false;
+            }
     }
     // t = M rhs, rhs zero but at the unknowns `at` (in column order, -1 for none).
     void times(const std::vector<double>& rhs, std::array<int, 2> at,
                std::vector<double>& t) const {
         const int n = m.dimension();
-        for (int i = 0; i < n; ++i) {
-            t[i] = 0;
-            if (!finite) {
-                for (int j = 0; j < n; ++j) t[i] += m(i, j) * rhs[j];
-                continue;
-            }
+        std::fill(t.begin(), t.end(), 0.0);
+        for (int i = 0; i < n && !finite; ++i)
+            for (int j = 0; j < n; ++j) t[i] += m(i, j) * rhs[j];
+        if (finite)
             for (int j : at)
-                if (j >= 0) t[i] += m(i, j) * rhs[j];
-        }
+                if (j >= 0) add_scaled(t, columns.row(j), rhs[j]);
     }
 };
 
@@ -186,14 +186,8 @@ void add_slopes(const Pairs& pairs, int a, int b, int zone, const std::vector<Re
     for (const Retained& r : pair) total += pairs.weight(r);
     for (const Retained& r : pair) {
         const double f = pairs.weight(r) * r.ratio / total;
-        if (a == zone) {
-            double* first = slope.data() + r.first_record * m;
-            for (size_t i = 0; i < m; ++i) first[i] -= f * t[i];
-        }
-        if (b == zone) {
-            double* second = slope.data() + r.second_record * m;
-            for (size_t i = 0; i < m; ++i) second[i] += f * t[i];
-        }
+        if (a == zone) subtract_scaled({slope.data() + r.first_record * m, m}, t, f);
+        if (b == zone) add_scaled({slope.data() + r.second_record * m, m}, t, f);
     }
 }
 
@@ -235,7 +229,7 @@ void set_sigmas(const Pairs& pairs, const PairSums& sums, const FactorSolution& 
         if (!u.tied[z]) continue;
         const std::vector<double> zone = zone_slopes(pairs, z, solution, u, inverse);
         for (size_t at = 0; at < zone.size(); at += m)
-            for (size_t i = 0; i < m; ++i) diagonal[i] += zone[at + i] * zone[at + i];
+            add_squares(diagonal, std::span(zone).subspan(at, m));
     }
     for (size_t i = 0; i < m; ++i) {
         const double s = std::sqrt(variance * diagonal[i]);

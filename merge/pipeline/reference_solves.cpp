@@ -1,7 +1,6 @@
 #include "merge/pipeline/reference_solves.hpp"
 
 #include <cmath>
-#include <cstring>
 #include <optional>
 
 namespace ped::merge {
@@ -14,25 +13,6 @@ struct Table {
     std::vector<double> a;
     double* row(int i) { return a.data() + static_cast<size_t>(i) * static_cast<size_t>(n); }
 };
-
-// row := row - pivot_row * f over n columns, four columns at a time: each entry gets the one
-// product and the one difference, rounded as alone (no fused multiply-add: the clone for AVX
-// does not have it), so the bits are those of the plain loop.
-using Four = double __attribute__((vector_size(32)));
-
-__attribute__((target_clones("avx", "default"))) void subtract_scaled(
-    double* __restrict row, const double* __restrict pivot_row, int n, double f) {
-    const Four times = {f, f, f, f};
-    int j = 0;
-    for (; j + 4 <= n; j += 4) {
-        Four r, p;
-        std::memcpy(&r, row + j, sizeof r);
-        std::memcpy(&p, pivot_row + j, sizeof p);
-        r = r - p * times;
-        std::memcpy(row + j, &r, sizeof r);
-    }
-    for (; j < n; ++j) row[j] = row[j] - pivot_row[j] * f;
-}
 
 // One step of Gauss-Jordan at pivot k on the combined table: row k divided by the pivot, its
 // column k becoming the inverse's 1 / pivot; every other row losing row k times its entry of
@@ -50,7 +30,7 @@ bool pivot_step(Table& t, int k, std::vector<double>& pivot_row) {
         double* ri = t.row(i);
         const double f = ri[k];
         if (!std::isfinite(f)) return false;
-        subtract_scaled(ri, pivot_row.data(), t.n, f);
+        subtract_scaled({ri, static_cast<size_t>(t.n)}, pivot_row, f);
         ri[k] = 0 - pivot_row[k] * f;
     }
     return true;

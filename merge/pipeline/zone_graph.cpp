@@ -1,7 +1,6 @@
 #include "merge/pipeline/zone_graph.hpp"
 
 #include <algorithm>
-#include <limits>
 
 namespace ped::merge {
 
@@ -55,6 +54,7 @@ bool ZoneGraph::level_graph(int source, int sink, const std::vector<int>& capaci
     std::vector<int> queue{source};
     for (size_t q = 0; q < queue.size(); ++q) {
         const int v = queue[q];
+        if (level[sink] >= 0 && level[v] >= level[sink]) break;  // no shorter path is left
         for (int at = first_[v]; at < first_[v + 1]; ++at) {
             const int e = out_[at], to = edges_[e].to;
             if (capacity[e] > 0 && level[to] < 0) {
@@ -88,11 +88,19 @@ int ZoneGraph::max_flow(int source, int sink) const {
     for (size_t e = 0; e < edges_.size(); ++e) capacity[e] = edges_[e].capacity;
     Levels level(first_.size() - 1);
     std::vector<int> next(first_.size() - 1);
+    // No flow exceeds what leaves the source or enters the sink: reaching it ends the search.
+    const auto around = [this](int v) {
+        int total = 0;
+        for (int at = first_[v]; at < first_[v + 1]; ++at) total += edges_[out_[at]].capacity;
+        return total;
+    };
+    const int bound = std::min(around(source), around(sink));
     int flow = 0;
-    while (level_graph(source, sink, capacity, level)) {
+    while (flow < bound && level_graph(source, sink, capacity, level)) {
         std::copy(first_.begin(), first_.end() - 1, next.begin());
-        while (const int pushed =
-                   augment(source, sink, std::numeric_limits<int>::max(), capacity, level, next))
+        int pushed = 0;
+        while (flow < bound &&
+               (pushed = augment(source, sink, bound - flow, capacity, level, next)))
             flow += pushed;
     }
     return flow;
