@@ -1,7 +1,9 @@
 #include "merge/pipeline/reference_solves.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 
 namespace ped::merge {
 
@@ -14,24 +16,49 @@ struct Table {
     double* row(int i) { return a.data() + static_cast<size_t>(i) * static_cast<size_t>(n); }
 };
 
-// One step of Gauss-Jordan at pivot k on the combined table: row k divided by the pivot, its
-// column k becoming the inverse's 1 / pivot; every other row losing row k times its entry of
-// column k, which becomes the inverse's 0 - (1 / pivot) * entry. False, with the table part
-// way through, when the pivot or a multiplier breaks the scheme.
-bool pivot_step(Table& t, int k, std::vector<double>& pivot_row) {
-    double* rk = t.row(k);
-    const double pivot = rk[k];
-    if (pivot == 0 || !std::isfinite(pivot)) return false;
-    for (int j = 0; j < t.n; ++j) rk[j] = rk[j] / pivot;
-    rk[k] = 1 / pivot;
-    pivot_row.assign(rk, rk + t.n);
-    for (int i = 0; i < t.n; ++i) {
-        if (i == k) continue;
-        double* ri = t.row(i);
-        const double f = ri[k];
+// Steps of Gauss-Jordan are taken a few at a time, each row going through all of them while it
+// is at hand; every entry still sees the operations of the steps one after another.
+constexpr int kBlock = 8;
+
+// Row i through the steps from + k .. to + k - 1 of the block that starts at pivot k, with the
+// pivot rows saved in `saved`: at each, the row loses the pivot row times its own entry of the
+// pivot's column, which becomes the inverse's 0 - (1 / pivot) * entry. False when a multiplier
+// is not finite.
+bool apply_steps(std::span<double> row, int k, int from, int to, const std::vector<double>& saved) {
+    const size_t n = row.size();
+    for (int u = from; u < to; ++u) {
+        const std::span<const double> p(saved.data() + static_cast<size_t>(u) * n, n);
+        const double f = row[k + u];
         if (!std::isfinite(f)) return false;
-        subtract_scaled({ri, static_cast<size_t>(t.n)}, pivot_row, f);
-        ri[k] = 0 - pivot_row[k] * f;
+        subtract_scaled(row, p, f);
+        row[k + u] = 0 - p[k + u] * f;
+    }
+    return true;
+}
+
+// The pivot row at its own step: divided by the pivot, its column k becoming the inverse's
+// 1 / pivot. False when the pivot is zero or not finite.
+bool normalise(std::span<double> row, int k) {
+    const double pivot = row[k];
+    if (pivot == 0 || !std::isfinite(pivot)) return false;
+    for (double& x : row) x = x / pivot;
+    row[k] = 1 / pivot;
+    return true;
+}
+
+// The steps at pivots k .. k + count - 1 on the combined table; false, with the table part way
+// through, when a pivot or a multiplier breaks the scheme.
+bool pivot_steps(Table& t, int k, int count, std::vector<double>& saved) {
+    const size_t n = static_cast<size_t>(t.n);
+    saved.resize(static_cast<size_t>(count) * n);
+    for (int u = 0; u < count; ++u) {
+        const std::span<double> row(t.row(k + u), n);
+        if (!apply_steps(row, k, 0, u, saved) || !normalise(row, k + u)) return false;
+        std::copy(row.begin(), row.end(), saved.begin() + static_cast<long>(u * n));
+    }
+    for (int i = 0; i < t.n; ++i) {
+        const bool pivot_row = i >= k && i < k + count;
+        if (!apply_steps({t.row(i), n}, k, pivot_row ? i - k + 1 : 0, count, saved)) return false;
     }
     return true;
 }
@@ -62,10 +89,10 @@ std::vector<double> times(Table& inverse, const std::vector<double>& v) {
 // The system without q solved from the shared steps (the first q pivots taken); none when the
 // scheme breaks.
 std::optional<std::vector<double>> solve_from(Table& shared, int q, const std::vector<double>& v,
-                                              std::vector<double>& pivot_row) {
+                                              std::vector<double>& saved) {
     Table reduced = without(shared, q);
-    for (int k = q; k < reduced.n; ++k)
-        if (!pivot_step(reduced, k, pivot_row)) return std::nullopt;
+    for (int k = q; k < reduced.n; k += kBlock)
+        if (!pivot_steps(reduced, k, std::min(kBlock, reduced.n - k), saved)) return std::nullopt;
     return times(reduced, v);
 }
 
@@ -93,14 +120,14 @@ std::vector<std::vector<double>> reference_solves(const Matrix& a, const RightHa
     Table shared{s, {}};
     for (int i = 0; i < s; ++i) shared.a.insert(shared.a.end(), a.row(i).begin(), a.row(i).end());
     std::vector<std::vector<double>> out;
-    std::vector<double> pivot_row;
+    std::vector<double> saved;
     bool shared_holds = true;
     for (int q = 0; q < s; ++q) {
         const std::vector<double> v = rhs(q);
         std::optional<std::vector<double>> x;
-        if (shared_holds) x = solve_from(shared, q, v, pivot_row);
+        if (shared_holds) x = solve_from(shared, q, v, saved);
         out.push_back(x ? std::move(*x) : solve_alone(a, q, v, zero_pivot_message));
-        if (shared_holds && q + 1 < s) shared_holds = pivot_step(shared, q, pivot_row);
+        if (shared_holds && q + 1 < s) shared_holds = pivot_steps(shared, q, 1, saved);
     }
     return out;
 }
