@@ -49,6 +49,25 @@ __attribute__((target_clones("avx", "default"))) void add_squares(std::span<doub
     scaled<1, true>(row, v, 0);
 }
 
+__attribute__((target_clones("avx", "default"))) void subtract_scaled_rows(
+    std::span<double> row, size_t begin, size_t end, const double* rows, size_t stride,
+    std::span<const double> f) {
+    size_t j = begin;
+    for (; j + 4 <= end; j += 4) {
+        Four r;
+        std::memcpy(&r, row.data() + j, sizeof r);
+        for (size_t t = 0; t < f.size(); ++t) {
+            Four p;
+            std::memcpy(&p, rows + t * stride + j, sizeof p);
+            const Four times = {f[t], f[t], f[t], f[t]};
+            r = r - p * times;
+        }
+        std::memcpy(row.data() + j, &r, sizeof r);
+    }
+    for (; j < end; ++j)
+        for (size_t t = 0; t < f.size(); ++t) row[j] = row[j] - rows[t * stride + j] * f[t];
+}
+
 void copymat(const Matrix& source, Matrix& target) {
     target = source;
 }

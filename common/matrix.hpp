@@ -35,6 +35,12 @@ void subtract_scaled(std::span<double> row, std::span<const double> v, double f)
 void add_scaled(std::span<double> row, std::span<const double> v, double f);
 void add_squares(std::span<double> row, std::span<const double> v);
 
+// row[j] := row[j] - rows[t][j] * f[t] for t = 0, 1, ... in turn, over the columns j of
+// [begin, end), rows[t] starting at rows + t * stride: each entry rounded as one plain loop per
+// t rounds it, the entry kept at hand through all the t.
+void subtract_scaled_rows(std::span<double> row, size_t begin, size_t end, const double* rows,
+                          size_t stride, std::span<const double> f);
+
 // Copies every entry of source (same dimension) into target.
 void copymat(const Matrix& source, Matrix& target);
 

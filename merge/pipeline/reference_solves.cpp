@@ -1,6 +1,7 @@
 #include "merge/pipeline/reference_solves.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -26,13 +27,20 @@ constexpr int kBlock = 8;
 // is not finite.
 bool apply_steps(std::span<double> row, int k, int from, int to, const std::vector<double>& saved) {
     const size_t n = row.size();
+    const auto p = [&saved, n](int u) { return saved.data() + static_cast<size_t>(u) * n; };
+    std::array<double, kBlock> f;
+    // The pivots' own columns first, step by step: they give the multipliers.
     for (int u = from; u < to; ++u) {
-        const std::span<const double> p(saved.data() + static_cast<size_t>(u) * n, n);
-        const double f = row[k + u];
-        if (!std::isfinite(f)) return false;
-        subtract_scaled(row, p, f);
-        row[k + u] = 0 - p[k + u] * f;
+        f[u - from] = row[k + u];
+        if (!std::isfinite(f[u - from])) return false;
+        for (int c = k + from; c < k + to; ++c) row[c] = row[c] - p(u)[c] * f[u - from];
+        row[k + u] = 0 - p(u)[k + u] * f[u - from];
     }
+    if (from >= to) return true;
+    // Every other column through all the steps.
+    const std::span<const double> fs(f.data(), static_cast<size_t>(to - from));
+    subtract_scaled_rows(row, 0, static_cast<size_t>(k + from), p(from), n, fs);
+    subtract_scaled_rows(row, static_cast<size_t>(k + to), n, p(from), n, fs);
     return true;
 }
 
