@@ -1,8 +1,8 @@
 // Dense square matrices and the routines that solve the tools' small linear systems:
 // `inversemat` (Gauss-Jordan, pivots in diagonal order, no row exchange) followed by
-// `produitmat` (matrix times vector, in place). Each tool chooses its dimension D: 4 in the
-// cell tool, 20 in the merge tool (or the zone count when there are more zones). The merge
-// tool's least squares keep their tables (normal matrices, solutions) in the same type.
+// `produitmat` (matrix times vector, in place), and the row updates that eliminations of many
+// unknowns are made of, done four entries at a time with the rounding of the plain loops. The
+// merge tool's least squares keep their tables (normal matrices, solutions) in the same type.
 #pragma once
 
 #include <cstddef>

@@ -211,11 +211,10 @@ std::vector<double> zone_slopes(const Pairs& pairs, int zone, const FactorSoluti
 // The reflections and zones that tie each unknown to zone 1.
 void set_ties(const Counts& count, const Unknowns& u, std::vector<FactorUncertainty>& out) {
     const ZoneGraph graph(count);
+    const std::vector<int> zones = graph.neighbours_reaching(0);
     for (int z : u.members) {
         out[z].reflections = graph.max_flow(z, 0);
-        const std::vector<bool> without = graph.reached(0, z);
-        for (int j : graph.neighbours(z))
-            if (without[j]) ++out[z].zones;
+        out[z].zones = zones[z];
     }
 }
 

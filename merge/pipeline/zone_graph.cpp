@@ -39,10 +39,66 @@ std::vector<bool> ZoneGraph::reached(int from, int barred) const {
     return seen;
 }
 
-std::vector<int> ZoneGraph::neighbours(int zone) const {
-    std::vector<int> out;
-    for (int at = first_[zone]; at < first_[zone + 1]; ++at) out.push_back(edges_[out_[at]].to);
-    return out;
+// The zones whose removal would cut some zone from `root` (by the depth-first order and the
+// lowest order each subtree reaches), and in `seen` the zones `root` reaches. The depth of the
+// search is at most the number of zones.
+std::vector<bool> ZoneGraph::cut_zones(int root, std::vector<bool>& seen) const {
+    const size_t n = first_.size() - 1;
+    std::vector<int> order(n, -1), low(n, 0);
+    std::vector<bool> cut(n, false);
+    int counter = 0;
+    const auto visit = [&](const auto& self, int v, int parent) -> void {
+        order[v] = low[v] = counter++;
+        for (int at = first_[v]; at < first_[v + 1]; ++at) {
+            const int to = edges_[out_[at]].to;
+            if (order[to] < 0) {
+                self(self, to, v);
+                low[v] = std::min(low[v], low[to]);
+                if (parent >= 0 && low[to] >= order[v]) cut[v] = true;
+            } else if (to != parent) {
+                low[v] = std::min(low[v], order[to]);
+            }
+        }
+    };
+    visit(visit, root, -1);
+    for (size_t v = 0; v < n; ++v) seen[v] = order[v] >= 0;
+    return cut;
+}
+
+std::vector<int> ZoneGraph::neighbours_reaching(int root) const {
+    const int n = static_cast<int>(first_.size()) - 1;
+    std::vector<bool> seen(static_cast<size_t>(n));
+    const std::vector<bool> cut = cut_zones(root, seen);
+    std::vector<int> count(static_cast<size_t>(n), 0);
+    for (int v = 0; v < n; ++v) {
+        if (!seen[v] || v == root) continue;
+        // Without a zone that cuts nothing, every neighbour still reaches the root.
+        const std::vector<bool> without = cut[v] ? reached(root, v) : seen;
+        for (int at = first_[v]; at < first_[v + 1]; ++at)
+            if (without[edges_[out_[at]].to]) ++count[v];
+    }
+    return count;
+}
+
+// Paths of one edge and of two edges first, each taking what it can: over many pairs they
+// carry most of the flow without a search.
+int ZoneGraph::short_paths(int source, int sink, std::vector<int>& capacity) const {
+    std::vector<int> to_sink(first_.size() - 1, -1);  // the edge from each zone to the sink
+    for (int at = first_[sink]; at < first_[sink + 1]; ++at)
+        to_sink[edges_[out_[at]].to] = out_[at] ^ 1;
+    int flow = 0;
+    for (int at = first_[source]; at < first_[source + 1]; ++at) {
+        const int e = out_[at], j = edges_[e].to, last = j == sink ? -1 : to_sink[j];
+        if (j != sink && last < 0) continue;
+        const int push = last < 0 ? capacity[e] : std::min(capacity[e], capacity[last]);
+        for (int edge : {e, last})
+            if (edge >= 0) {
+                capacity[edge] -= push;
+                capacity[edge ^ 1] += push;
+            }
+        flow += push;
+    }
+    return flow;
 }
 
 // Levels by breadth from the source over edges with capacity left; false when the sink is
@@ -95,7 +151,7 @@ int ZoneGraph::max_flow(int source, int sink) const {
         return total;
     };
     const int bound = std::min(around(source), around(sink));
-    int flow = 0;
+    int flow = short_paths(source, sink, capacity);
     while (flow < bound && level_graph(source, sink, capacity, level)) {
         std::copy(first_.begin(), first_.end() - 1, next.begin());
         int pushed = 0;

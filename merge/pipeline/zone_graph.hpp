@@ -17,14 +17,17 @@ class ZoneGraph {
     std::vector<bool> reached(int from, int barred) const;
     // The maximum flow from `source` to `sink`, each edge carrying its count either way.
     int max_flow(int source, int sink) const;
-    // The zones sharing an edge with `zone`.
-    std::vector<int> neighbours(int zone) const;
+    // For each zone other than `root`, the zones sharing an edge with it that reach `root`
+    // without passing through it; 0 for the zones `root` does not reach.
+    std::vector<int> neighbours_reaching(int root) const;
 
   private:
     struct Edge {
         int to, capacity;  // edges 2e and 2e + 1 are the two ways of one pair
     };
     using Levels = std::vector<int>;
+    std::vector<bool> cut_zones(int root, std::vector<bool>& seen) const;
+    int short_paths(int source, int sink, std::vector<int>& capacity) const;
     bool level_graph(int source, int sink, const std::vector<int>& capacity, Levels& level) const;
     int augment(int v, int sink, int limit, std::vector<int>& capacity, const Levels& level,
                 std::vector<int>& next) const;
