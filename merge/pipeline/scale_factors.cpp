@@ -1,9 +1,11 @@
 #include "merge/pipeline/scale_factors.hpp"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "common/text.hpp"
+#include "merge/pipeline/factor_uncertainty.hpp"
 #include "merge/pipeline/least_squares.hpp"
 #include "merge/pipeline/pair_compare.hpp"
 
@@ -35,18 +37,31 @@ std::string table_text(const PairTable& t) {
         t.n, [&t](int i, int j) { return t.at(i, j).value_or(0.0); }, "%lf\t");
 }
 
-// One kind of comparison over every ordered pair. The retained reflections of the pairs are
-// not kept: n x n lists would hold a run of many zones in memory, and the uncertainties find
-// them again, pair by pair, as they need them.
-PairTable compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
-                      double sigma, OutFile& report, PairComparison compare) {
-    const int n = static_cast<int>(zones.size());
-    PairTable table(n);
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            table.at(i, j) =
-                compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report, nullptr);
-    return table;
+// The retained reflections of the pairs are kept for the uncertainties while all of one kind
+// number fewer than this (40 MB); beyond, n x n lists would hold a run of many zones in memory,
+// and the uncertainties find them again, pair by pair, as they need them.
+constexpr size_t kKeptRetained = size_t{1} << 20;
+
+// One kind of comparison over every ordered pair, with the retained reflections of each while
+// they are few enough.
+struct Compared {
+    PairTable table;
+    std::optional<RetainedPairs> retained;
+};
+
+Compared compare_all(const Session& s, PreparedFiles& files, const std::vector<Zone>& zones,
+                     double sigma, OutFile& report, PairComparison compare) {
+    const size_t n = zones.size();
+    Compared c{PairTable(static_cast<int>(n)), RetainedPairs(n * n)};
+    size_t kept = 0;
+    for (size_t i = 0; i < n; ++i)
+        for (size_t j = 0; j < n; ++j) {
+            std::vector<Retained>* retained = c.retained ? &(*c.retained)[i * n + j] : nullptr;
+            c.table.at(static_cast<int>(i), static_cast<int>(j)) =
+                compare(s, files, zones[i].prepared, zones[j].prepared, sigma, report, retained);
+            if (retained && (kept += retained->size()) > kKeptRetained) c.retained.reset();
+        }
+    return c;
 }
 
 // The pair tables: the linear one on the console and in its report, the g one in its report.
@@ -107,18 +122,20 @@ std::vector<const IndexedReflections*> records_of(PreparedFiles& files,
 ScaleFactors global_scale_factors(const Session& s, PreparedFiles& files,
                                   const std::vector<Zone>& zones, double sigma, OutFile& report,
                                   OutFile& report_g) {
-    const PairTable r = compare_all(s, files, zones, sigma, report, scaling);
-    const PairTable g = compare_all(s, files, zones, sigma, report_g, scaling2);
-    write_pair_tables(s.term.out, r, g, report, report_g);
-    const FactorSolution lin = solve_factors(r, s.msg.zero_pivot);
-    const FactorSolution gs = solve_factors(g, s.msg.zero_pivot);
+    const Compared r = compare_all(s, files, zones, sigma, report, scaling);
+    const Compared g = compare_all(s, files, zones, sigma, report_g, scaling2);
+    write_pair_tables(s.term.out, r.table, g.table, report, report_g);
+    const FactorSolution lin = solve_factors(r.table, s.msg.zero_pivot);
+    const FactorSolution gs = solve_factors(g.table, s.msg.zero_pivot);
     write_solutions(s, lin, gs, report, report_g);
     warn(s, zones, lin, s.msg.linear_word);
     warn(s, zones, gs, s.msg.g_word);
 
     const std::vector<const IndexedReflections*> records = records_of(files, zones);
-    const auto lin_u = factor_uncertainties(records, PairKind::intensities, sigma, r, lin);
-    const auto g_u = factor_uncertainties(records, PairKind::g, sigma, g, gs);
+    const auto kept = [](const Compared& c) { return c.retained ? &*c.retained : nullptr; };
+    const auto lin_u =
+        factor_uncertainties(records, PairKind::intensities, sigma, r.table, lin, kept(r));
+    const auto g_u = factor_uncertainties(records, PairKind::g, sigma, g.table, gs, kept(g));
     ScaleFactors result{lin.factors, gs.factors, {}};
     for (size_t c = 0; c < zones.size(); ++c) result.uncertainty.push_back({lin_u[c], g_u[c]});
     return result;
