@@ -78,8 +78,8 @@ Table without(Table& t, int q) {
     for (int i = 0; i < t.n; ++i) {
         if (i == q) continue;
         const double* ri = t.row(i);
-        for (int j = 0; j < t.n; ++j)
-            if (j != q) r.a.push_back(ri[j]);
+        r.a.insert(r.a.end(), ri, ri + q);
+        r.a.insert(r.a.end(), ri + q + 1, ri + t.n);
     }
     return r;
 }
