@@ -9,4 +9,4 @@ echo
 echo "== Point file rows ($(wc -l < rows) lines), first lines:"
 head -n 4 rows
 echo "== Text map rows.bmp: $(wc -l < rows.bmp) lines of 501 grey values"
-echo "== Picture of the map: $run/rows.pgm (501 x 501 grey levels, opens in any image viewer)"
+echo "== Picture of the map: $run/rows.png (501 x 501 grey levels, opens in any browser or image viewer)"

@@ -2,8 +2,8 @@
 // x cells 0 to 500 from left to right:
 //   <output>.bmp  plain text despite its name: every value as "%6.3lf\t", a line end after
 //                 each line of 501 values;
-//   <output>.pgm  the same grid as a binary portable graymap (P5, 501 x 501, maxval 255) that
-//                 any image viewer shows.
+//   <output>.png  the same grid as an 8-bit grey PNG picture (501 x 501), which browsers,
+//                 image viewers and the merge report open.
 #pragma once
 
 #include <string>
@@ -17,7 +17,9 @@ std::string text_map_name(const std::string& output);
 std::string picture_name(const std::string& output);
 
 void write_text_map(OutFile& out, const Grid& grid);
-void write_picture(OutFile& out, const Grid& grid);
+// The picture as the bytes of its PNG file, written by libpng with no time or text chunk (the
+// same grid gives the same bytes); empty when libpng fails.
+std::string picture_png(const Grid& grid);
 
 // The byte of a grey value in the picture: rounded, and kept within 0 to 255.
 unsigned char grey_byte(double grey);

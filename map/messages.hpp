@@ -24,7 +24,7 @@ inline constexpr const char* kUsage =
     "\n"
     "Fichiers ecrits : <output> (les points : x, y et l'angle en degres), <output>.bmp (la\n"
     "carte 501 x 501 en texte, valeurs de gris \"%6.3lf\" separees par des tabulations) et\n"
-    "<output>.pgm (la meme carte en image).\n"
+    "<output>.png (la meme carte en image).\n"
     "Code de sortie : 0 en fin normale, 255 apres une erreur fatale.\n";
 
 inline constexpr const char* kGreeting =

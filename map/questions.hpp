@@ -21,7 +21,7 @@ inline constexpr int kMaxRepetitions = 10000;
 
 struct MapRun {
     std::string input;   // the tilt file
-    std::string output;  // the point file; the map files add ".bmp" and ".pgm"
+    std::string output;  // the point file; the map files add ".bmp" and ".png"
     int reference = 0;   // 1-based, as typed
     int repetitions = 0;
 };

@@ -69,7 +69,9 @@ int run_map(const Terminal& t, const CommandLine& cl, const MapOptions&) {
     std::fprintf(t.out, kExtentLine, extent.size());
     const Grid grid = render_map(points, extent);
     write_file(t, text_map_name(run.output), [&](OutFile& f) { write_text_map(f, grid); });
-    write_file(t, picture_name(run.output), [&](OutFile& f) { write_picture(f, grid); });
+    const std::string picture = picture_png(grid);
+    if (picture.empty()) fail_file(t, picture_name(run.output), ENOMEM, kWriteFailed);
+    write_file(t, picture_name(run.output), [&](OutFile& f) { f.write(picture); });
 
     std::fputs(kFinished, t.out);
     t.in.pause(t.out);

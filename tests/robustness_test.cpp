@@ -59,7 +59,7 @@ void expect_sound(const test::RunResult& r, const TempDir& d, const std::string&
         << what;
     EXPECT_FALSE(has_non_number(r.out)) << what;
     for (const auto& entry : std::filesystem::directory_iterator(d.path())) {
-        if (entry.is_regular_file() && entry.path().extension() != ".pgm") {
+        if (entry.is_regular_file() && entry.path().extension() != ".png") {
             EXPECT_FALSE(has_non_number(test::read_file(entry.path().string())))
                 << what << ": " << entry.path().filename();
         }

@@ -1,7 +1,8 @@
 // The map tool's units: tilt rows and their angles, the point file against a test of every
-// reflection, the grid (extent, ticks, cells, marks) and the two map files. The stored cases
-// pin the maps by their digests; the cells here are derived by hand.
+// reflection, the grid (extent, ticks, cells, marks) and the two map files (the PNG read back). The
+// stored cases pin the maps by their digests; the cells here are derived by hand.
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cerrno>
 #include <cmath>
@@ -180,6 +181,20 @@ TEST(Grid, MarksAndTheRenderedMap) {
     for (double grey : {-3.0, 0.0, 0.7, 17.4, 254.5, 255.0, 255.6, 300.0, std::nan("")})
         greys += std::to_string(grey_byte(grey)) + " ";
     EXPECT_EQ(greys, "0 0 1 17 255 255 255 255 0 ");
+
+    // The PNG read back by libpng: 501 x 501 grey, top line first, each cell its grey byte.
+    const std::string file = picture_png(g);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_memory(&image, file.data(), file.size()));
+    ASSERT_EQ(image.width * 1000 + image.height, 501501u);
+    ASSERT_EQ(image.format, PNG_FORMAT_GRAY);
+    std::vector<unsigned char> pixels(PNG_IMAGE_SIZE(image));
+    ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
+    for (const auto& [x, y] : {std::pair{0, 0}, {250, 3}, {4, 250}, {251, 1}, {500, 0}, {3, 499}})
+        EXPECT_EQ(pixels[static_cast<size_t>((kLastCell - y) * kGridSize + x)],
+                  grey_byte(g.at(x, y)))
+            << x << "," << y;
 }
 
 }  // namespace
