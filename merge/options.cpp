@@ -134,6 +134,17 @@ const OptionTable<MergeOptions>& merge_option_table() {
          .kind = text(&MergeOptions::composition_text),
          .english = {"\"Ca4 Ti4 O12\"", "the cell content, for SFAC and UNIT in the .ins"},
          .french = {"\"Ca4 Ti4 O12\"", "le contenu de la maille, pour SFAC et UNIT dans le .ins"}},
+        {.name = "html",
+         .kind = flag(&MergeOptions::html),
+         .english = {nullptr,
+                     "also write <out>_report.html: one page, for any browser, with the run,\n"
+                     "the zones and their factors, the zone-to-zone comparisons, the shell\n"
+                     "statistics (with --stats) and the absences, as tables and plots"},
+         .french = {nullptr,
+                    "ecrit aussi <sortie>_report.html : une page, pour tout navigateur, avec\n"
+                    "le calcul, les zones et leurs facteurs, les comparaisons de zones, les\n"
+                    "statistiques par tranche (avec --stats) et les extinctions, en tables\n"
+                    "et graphiques"}},
     };
     return table;
 }

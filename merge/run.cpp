@@ -7,6 +7,7 @@
 #include "merge/pipeline/run_steps.hpp"
 #include "merge/reports/cell_check.hpp"
 #include "merge/reports/report_files.hpp"
+#include "merge/reports/report_page.hpp"
 #include "merge/reports/uncertainty_report.hpp"
 #include "merge/reports/zone_summary.hpp"
 
@@ -40,6 +41,7 @@ void prepare_zones(const Session& s, MergeRun& run) {
 std::vector<std::string> option_suffixes(const MergeOptions& o) {
     std::vector<std::string> suffixes = report_suffixes(o);
     for (const std::string& suffix : export_suffixes(o)) suffixes.push_back(suffix);
+    if (o.html) suffixes.push_back(kReportPage);
     return suffixes;
 }
 
@@ -54,6 +56,16 @@ void write_reports(const Session& s, const MergeRun& run) {
     if (o.absences) write_absences(s, run);
 }
 
+// The page lists the files of the run that exist once the others are written.
+void write_page(const Session& s, const MergeRun& run) {
+    const OutputNames names = run.output_names();
+    std::vector<std::string> files{names.report, names.report_g, names.scaled, names.merged};
+    for (const Zone& zone : run.zones) files.push_back(zone.prepared);
+    for (const std::string& suffix : option_suffixes(run.options))
+        if (suffix != kReportPage) files.push_back(run.params.output + suffix);
+    write_report_page(s, run, files);
+}
+
 }  // namespace
 
 int run_merge(const Session& s, const CommandLine& cl, const MergeOptions& o) {
@@ -64,6 +76,7 @@ int run_merge(const Session& s, const CommandLine& cl, const MergeOptions& o) {
                     [&s](const MergeRun& r) { report_uncertainties(s, r.zones, r.factors); });
     write_reports(s, run);
     if (o.shelx || o.cif) write_exports(s, run);
+    if (o.html) write_page(s, run);
     std::fputs(kFarewell, s.term.out);
     s.term.in.pause(s.term.out);
     // A space group without a Laue class was reported and the run went on as it always has;

@@ -40,6 +40,7 @@ struct MergeOptions {
     bool cif = false;    // <out>_hkl.cif
     std::optional<TypedNumber> kv;                // --kv, kV (1 to 10000)
     std::optional<std::string> composition_text;  // --composition
+    bool html = false;                            // <out>_report.html
 
     // What they mean.
     std::optional<SpaceGroupSetting> setting;  // the group --sg names, in its setting
