@@ -79,7 +79,7 @@ const PageTexts kEnglish{
     .i_over_sigma = {"mean I/sigma(I)",
                      "the mean of merged I over its propagated sigma in the shell"},
     .r_meas = {"Rmeas", "sum sqrt(n/(n-1)) |I - <I>| over sum I, reflections seen twice or more"},
-    .completeness = {"completeness",
+    .completeness = {"completeness (%)",
                      "of the reflections the group allows in the shell, the "
                      "share measured (needs a cell)"},
     .g_axis = "g (1/angstrom), middle of the shell",
@@ -177,7 +177,7 @@ const PageTexts kFrench{
     .r_meas =
         {"Rmeas",
          "somme de sqrt(n/(n-1)) |I - <I>| sur somme de I, reflexions vues deux fois ou plus"},
-    .completeness = {"completude",
+    .completeness = {"completude (%)",
                      "des reflexions que le groupe permet dans la tranche, la part "
                      "mesuree (il faut une maille)"},
     .g_axis = "g (1/angstrom), milieu de la tranche",

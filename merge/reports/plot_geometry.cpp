@@ -26,7 +26,7 @@ double shell_value(const ShellRow& row, ShellValue value) {
         case ShellValue::r_meas:
             return row.r_meas;
         default:
-            return row.completeness;
+            return 100 * row.completeness;  // in percent, as the stats file shows it
     }
 }
 
@@ -48,11 +48,12 @@ Axis nice_axis(double lo, double hi) {
         lo -= half, hi += half;
     }
     const double step = tick_step(hi - lo);
+    // Whole multiples of the step, so that the range ends exactly on its first and last tick.
+    const long first = std::lround(std::floor(lo / step)), last = std::lround(std::ceil(hi / step));
     Axis a;
-    a.lo = std::floor(lo / step) * step;
-    a.hi = std::ceil(hi / step) * step;
-    const int n = static_cast<int>(std::lround((a.hi - a.lo) / step));
-    for (int k = 0; k <= n; ++k) a.ticks.push_back(a.lo + k * step);
+    for (long k = first; k <= last; ++k) a.ticks.push_back(static_cast<double>(k) * step);
+    a.lo = a.ticks.front();
+    a.hi = a.ticks.back();
     return a;
 }
 

@@ -33,7 +33,8 @@ struct LinePlot {
 // also holds 0.
 LinePlot line_plot(const std::vector<PlotPoint>& points, bool from_zero);
 
-// What a shell plot shows, against the middle of the shell in g (1/angstrom).
+// What a shell plot shows (the completeness in percent), against the middle of the shell in g
+// (1/angstrom).
 enum class ShellValue { cc_half, i_over_sigma, r_meas, completeness };
 
 // One point per shell whose value is a number.
