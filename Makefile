@@ -1,5 +1,5 @@
-# Thin wrapper over CMake: `make`, `make test`, `make demo`; `make tools` builds the four tools
-# only. `make update-cases` rewrites the expected outputs of the stored cases (tests/cases/)
+# Thin wrapper over CMake: `make`, `make test`, `make demo` (which first installs what a fresh
+# machine lacks, through .ci/setup); `make tools` builds the four tools only. `make update-cases` rewrites the expected outputs of the stored cases (tests/cases/)
 # from the built tools; review the change with `git diff tests/cases`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
 # `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
@@ -32,7 +32,11 @@ test: all
 update-cases: all
 	UPDATE_CASES=1 ctest --test-dir $(BUILD) -L case -j $(JOBS)
 
-demo: tools
+# The install step finds what is missing first and installs nothing when all is there; the
+# demo's last line is the absolute path of its report page.
+demo:
+	@sh .ci/setup
+	@$(MAKE) --no-print-directory tools
 	sh examples/demo.sh $(CURDIR)/$(BUILD)/bin
 
 bench: all
