@@ -155,8 +155,9 @@ std::string bar_chart_svg(const BarChart& chart, const PlotTexts& texts) {
 
 std::string matrix_svg(const std::vector<std::string>& labels,
                        const std::vector<std::vector<MatrixCell>>& cells, const PlotTexts& texts) {
-    const double cell = 76, left = 120, top = 50;
+    // Cells narrow with many zones so that the matrix keeps within a laptop's screen.
     const double n = static_cast<double>(labels.size());
+    const double cell = std::clamp(1000 / std::max(n, 1.0), 46.0, 76.0), left = 120, top = 50;
     Frame f;
     f.width = left + cell * n + 10;
     f.height = top + cell * n + 10;
