@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/language.hpp"
+#include "merge/pipeline/page_texts.hpp"
 
 namespace ped::merge {
 
@@ -166,6 +167,7 @@ struct Messages {
     const char* ins_word_too_long;   // %s file, %s the word
     const char* composition_sparse;  // %.1f cubic angstrom per atom, %.0f %.0f Z, %s file
     const char* composition_dense;   // %.1f cubic angstrom per atom, %s file
+    PageTexts page;                  // the report page of --html
 };
 
 extern const Messages english_catalogue;  // TAV3eng

@@ -6,7 +6,6 @@
 #include "common/text.hpp"
 #include "merge/pipeline/symmetry_options.hpp"
 #include "merge/reports/absences.hpp"
-#include "merge/reports/page_texts.hpp"
 #include "merge/reports/pair_matrix.hpp"
 #include "merge/reports/plot_geometry.hpp"
 #include "merge/reports/report_files.hpp"
@@ -238,7 +237,7 @@ std::string absences(const PageTexts& t, const MergeRun& run) {
 
 std::string page(const Session& s, const MergeRun& run,
                  const std::vector<std::string>& candidates) {
-    const PageTexts& t = page_texts(s.msg.language.tongue);
+    const PageTexts& t = s.msg.page;
     const std::string title = strprintf(t.title, run.params.output.c_str());
     return strprintf("<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n",
                      t.lang) +

@@ -24,8 +24,8 @@ std::vector<std::string> conversions(const char* text) {
 
 // Every text of the catalogues but the two condition traces, which only the French build
 // writes. The sizes check that no text is missing from the lists: besides its texts a
-// catalogue holds the language, the two kinds of pair texts, the calibration and the two
-// traces, a language its tongue.
+// catalogue holds the language, the two kinds of pair texts, the calibration, the two traces
+// and the texts of the report page (checked with the page), a language its tongue.
 using M = Messages;
 using P = PairTexts;
 using L = Language;
@@ -69,7 +69,8 @@ constexpr const char* L::*kLanguageTexts[] = {
 };
 // clang-format on
 static_assert(sizeof(Messages) ==
-              sizeof(void*) * (std::size(kTexts) + 2 * std::size(kPairTexts) + 4));
+              sizeof(void*) * (std::size(kTexts) + 2 * std::size(kPairTexts) + 4) +
+                  sizeof(PageTexts));
 static_assert(sizeof(PairTexts) == sizeof(void*) * std::size(kPairTexts));
 static_assert(sizeof(Language) == sizeof(void*) * (std::size(kLanguageTexts) + 1));
 

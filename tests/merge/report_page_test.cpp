@@ -4,7 +4,7 @@
 #include <cmath>
 #include <regex>
 
-#include "merge/reports/page_texts.hpp"
+#include "merge/pipeline/messages.hpp"
 #include "merge/reports/plot_geometry.hpp"
 
 namespace ped::merge {
@@ -81,8 +81,8 @@ TEST(ReportPage, BothCataloguesTakeTheSameValues) {
             found += it->str();
         return found;
     };
-    const PageTexts& en = page_texts(Tongue::english);
-    const PageTexts& fr = page_texts(Tongue::french);
+    const PageTexts& en = english_catalogue.page;
+    const PageTexts& fr = french_catalogue.page;
     for (const char* PageTexts::*text :
          {&PageTexts::title, &PageTexts::lorentz_on, &PageTexts::pair_hover, &PageTexts::footer})
         EXPECT_EQ(conversions(en.*text), conversions(fr.*text)) << en.*text;

@@ -1,8 +1,6 @@
-// The texts of the report page (--html) in both languages of the merge tool. A heading or label
-// goes with its definition, which the page shows on hover (a title attribute).
+// The texts of the report page (--html), one set in each catalogue of the merge tool. A heading
+// or label goes with its definition, which the page shows on hover (a title attribute).
 #pragma once
-
-#include "common/language.hpp"
 
 namespace ped::merge {
 
@@ -33,7 +31,5 @@ struct PageTexts {
     Term condition, removed, mean_i_over_sigma, strong;
     const char *strong_mark, *nothing_removed, *footer;
 };
-
-const PageTexts& page_texts(Tongue tongue);
 
 }  // namespace ped::merge
