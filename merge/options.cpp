@@ -7,9 +7,6 @@ namespace ped::merge {
 
 namespace {
 
-const std::vector<std::pair<const char*, MatchMode>> kMatchModes{
-    {"hkl", MatchMode::hkl}, {"friedel", MatchMode::friedel}, {"laue", MatchMode::laue}};
-
 const Bilingual kMicroscopeVoltages{
     .english = "the accelerating voltage of a microscope is from 1 to 10000 kV",
     .french = "la tension d'acceleration d'un microscope est comprise entre 1 et 10000 kV"};

@@ -8,6 +8,7 @@
 #include "merge/exports/cif_file.hpp"
 #include "merge/exports/completeness.hpp"
 #include "merge/exports/shelx_files.hpp"
+#include "merge/pipeline/assembly.hpp"
 
 namespace ped::merge {
 
@@ -36,10 +37,7 @@ double sigma_of_mean(const std::vector<Reflection>& list, const std::vector<size
 void add_absences(ExportBasis& b, const MergeRun& run) {
     for (size_t z = 0; z < run.preparations.size(); ++z)
         for (const Reflection& r : run.preparations[z].absences) {
-            Reflection x = r;
-            x.i = run.factors.linear[z] * r.i;
-            x.sig = run.factors.linear[z] * r.sig;
-            x.g = run.factors.g[z] * r.g;
+            const Reflection x = scaled_record(r, run.factors, z);
             if (!is_finite(x)) continue;
             b.observations.push_back(x);
             b.zone_of.push_back(static_cast<int>(z));

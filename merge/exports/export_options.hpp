@@ -1,5 +1,5 @@
 // What the options that export the merged data for structure solution need: --shelx (SHELX
-// HKLF 4 files and, with a cell, an instruction file), --cif (one CIF block), --kv (the voltage
+// HKLF 4 files and, with a cell, an instruction file), --cif (two CIF blocks), --kv (the voltage
 // when the Lorentz correction does not give it) and --composition (the cell content for SFAC
 // and UNIT).
 #pragma once

@@ -52,11 +52,11 @@ struct InsContent {
     size_t absences = 0;                    // the reflection file's last records are absences
 };
 
-// TITL, CELL, ZERR (Z = 1: UNIT is the cell content; esds 0), LATT, SYMM, SFAC and UNIT (or
-// REM lines asking for them), the remarks, HKLF 4, END; no line beyond 80 characters. A long
-// instruction goes on on continuation lines (" =" at the end of a line, the next indented), a
-// long remark on further REM lines; a long title is shortened in its middle ("..."). Nothing,
-// with the word in `too_long`, when a word is too long for a line of its own.
+// TITL, CELL, ZERR (Z = 1: UNIT is the cell content; the cell file's esds, else 0), LATT, SYMM,
+// SFAC and UNIT (or REM lines asking for them), the remarks, HKLF 4, END; no line beyond 80
+// characters. A long instruction goes on on continuation lines (" =" at the end of a line, the next
+// indented), a long remark on further REM lines; a long title is shortened in its middle ("...").
+// Nothing, with the word in `too_long`, when a word is too long for a line of its own.
 std::string shelx_ins(const InsContent& c, std::string& too_long);
 
 }  // namespace ped::merge

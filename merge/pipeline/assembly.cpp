@@ -2,6 +2,14 @@
 
 namespace ped::merge {
 
+Reflection scaled_record(const Reflection& r, const ScaleFactors& factors, size_t z) {
+    Reflection x = r;
+    x.i = factors.linear[z] * r.i;
+    x.sig = factors.linear[z] * r.sig;
+    x.g = factors.g[z] * r.g;
+    return x;
+}
+
 std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
                                  const std::vector<Zone>& zones, const ScaleFactors& factors,
                                  OutFile& scaled, std::vector<int>* zone_of) {
@@ -14,10 +22,7 @@ std::vector<Reflection> assemble(const Session& s, PreparedFiles& files,
             continue;
         }
         for (const Reflection& r : zone->records) {
-            Reflection x = r;
-            x.i = factors.linear[z] * r.i;
-            x.sig = factors.linear[z] * r.sig;
-            x.g = factors.g[z] * r.g;
+            const Reflection x = scaled_record(r, factors, z);
             if (!is_finite(x)) {
                 say(s.term, s.msg.scaled_too_large, zones[z].prepared.c_str(), x.h, x.k, x.l);
                 continue;

@@ -13,6 +13,10 @@
 
 namespace ped::merge {
 
+// A record of zone z multiplied by the zone's factors: I and sigma by the linear factor, g by
+// the g factor.
+Reflection scaled_record(const Reflection& r, const ScaleFactors& factors, size_t z);
+
 // Writes the scaled file and returns the assembled list (full precision). A prepared file
 // that cannot be read is skipped with a warning, and so is a record that its factors would
 // make too large to be a number. With `zone_of`, element i receives the zone (from 0) of

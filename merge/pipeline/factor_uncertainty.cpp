@@ -159,11 +159,13 @@ struct Inverse {
                std::vector<double>& t) const {
         const int n = m.dimension();
         std::fill(t.begin(), t.end(), 0.0);
-        for (int i = 0; i < n && !finite; ++i)
-            for (int j = 0; j < n; ++j) t[i] += m(i, j) * rhs[j];
-        if (finite)
-            for (int j : at)
-                if (j >= 0) add_scaled(t, columns.row(j), rhs[j]);
+        if (!finite) {
+            for (int i = 0; i < n; ++i)
+                for (int j = 0; j < n; ++j) t[i] += m(i, j) * rhs[j];
+            return;
+        }
+        for (int j : at)
+            if (j >= 0) add_scaled(t, columns.row(j), rhs[j]);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "merge/pipeline/least_squares.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 

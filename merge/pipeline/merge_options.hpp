@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/options.hpp"
@@ -17,6 +18,16 @@ namespace ped::merge {
 // same indices (hkl, the default), the same indices up to the sign of all three (friedel), or
 // symmetry equivalents under the run's Laue class (laue).
 enum class MatchMode { hkl, friedel, laue };
+
+// The names --match takes.
+inline const std::vector<std::pair<const char*, MatchMode>> kMatchModes{
+    {"hkl", MatchMode::hkl}, {"friedel", MatchMode::friedel}, {"laue", MatchMode::laue}};
+
+inline const char* match_mode_name(MatchMode mode) {
+    for (const auto& [name, m] : kMatchModes)
+        if (m == mode) return name;
+    return "";
+}
 
 // An element of the cell content and its number of atoms.
 struct ElementCount {

@@ -267,12 +267,11 @@ ZonePreparation transfor2(const Session& s, const std::string& zone, const std::
 
     z.counts.read = filtered.lines;
     z.counts.skipped += filtered.skipped;
-    for (const auto& removed : filtered.removed)
-        z.counts.forbidden += static_cast<int>(removed.size());
-    z.removed = std::move(filtered.removed);
     std::vector<ZoneRecord> forbidden;
-    for (const auto& removed : z.removed)
+    for (const auto& removed : filtered.removed)
         forbidden.insert(forbidden.end(), removed.begin(), removed.end());
+    z.counts.forbidden += static_cast<int>(forbidden.size());
+    z.removed = std::move(filtered.removed);
     z.absences = prepare_zone(std::move(forbidden), o, length_per_pixel).records;
     return z;
 }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "common/text.hpp"
-#include "merge/pipeline/factor_uncertainty.hpp"
 #include "merge/pipeline/least_squares.hpp"
 #include "merge/pipeline/pair_compare.hpp"
 

@@ -1,19 +1,11 @@
 #include "merge/pipeline/symmetry_options.hpp"
 
-#include <algorithm>
-
 #include "common/text.hpp"
 #include "merge/symmetry/legacy_difference.hpp"
 
 namespace ped::merge {
 
 namespace {
-
-bool is_number(const std::string& text) {
-    const std::vector<std::string> words = split_ws(text);
-    return words.size() == 1 && std::all_of(words[0].begin(), words[0].end(),
-                                            [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // "1 0 1, 1 0 3"
 std::string reflections_text(const std::vector<gemmi::Op::Miller>& examples) {
@@ -26,7 +18,7 @@ std::string reflections_text(const std::vector<gemmi::Op::Miller>& examples) {
 }  // namespace
 
 RunSymmetry choose_symmetry(const Session& s, const MergeOptions& o, int number) {
-    if (o.setting && !(o.ita && is_number(*o.sg))) return setting_symmetry(*o.setting);
+    if (o.setting && !(o.ita && names_a_number(*o.sg))) return setting_symmetry(*o.setting);
     if (o.ita) {
         if (number < 1 || number > 230) fail(strprintf(s.msg.ita_needs_number, number));
         return tables_symmetry(number);

@@ -1,16 +1,14 @@
-// The space group as crystallographers write it: --sg names the group by its symbol in any
-// setting, --ita filters a number with the conditions of the International Tables. Without
-// them the tool keeps its own condition lists and says on standard error where a list differs
-// from the Tables.
+// The symmetry a run uses, chosen from --sg and --ita (read in merge/options.cpp): --sg's
+// setting, the conditions of the International Tables for a number with --ita, or else the
+// tool's own condition lists, with a word on standard error where a list differs from the
+// Tables.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "merge/pipeline/merge_options.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 #include "merge/pipeline/session.hpp"
-#include "merge/symmetry/space_group.hpp"
 
 namespace ped::merge {
 

@@ -39,31 +39,26 @@ const char* kAverage = "#f3d37a";
 const char* kNoGood = "#ef8f8f";
 const char* kNotCompared = "#dddddd";
 
-std::string esc(const std::string& text) {
-    return html_escape(text);
-}
-
 // A number as the tables show it, "-" when it is none.
 std::string num(double v, const char* format = "%.4f") {
     return std::isfinite(v) ? strprintf(format, v) : "-";
 }
 
 std::string th(const Term& t, bool text = false) {
-    return std::string("<th") + (text ? " class=\"t\"" : "") + " title=\"" + esc(t.definition) +
-           "\">" + esc(t.label) + "</th>";
+    return std::string("<th") + (text ? " class=\"t\"" : "") + " title=\"" +
+           html_escape(t.definition) + "\">" + html_escape(t.label) + "</th>";
 }
 
 std::string row(const Term& t, const std::string& value) {
-    return "<tr>" + th(t, true) + "<td class=\"t\">" + esc(value) + "</td></tr>\n";
+    return "<tr>" + th(t, true) + "<td class=\"t\">" + html_escape(value) + "</td></tr>\n";
 }
 
 std::string heading(const char* level, const char* text) {
-    return strprintf("<%s>", level) + esc(text) + strprintf("</%s>\n", level);
+    return strprintf("<%s>", level) + html_escape(text) + strprintf("</%s>\n", level);
 }
 
 std::string parameters(const PageTexts& t, const MergeRun& run) {
     const PrepareOptions& p = run.params.prep;
-    const char* modes[] = {"hkl", "friedel", "laue"};
     std::string s = heading("h3", t.parameters) + "<table>\n";
     s += row(t.list, run.params.list);
     s += row(t.g_window, strprintf("%g - %g", p.gmin, p.gmax));
@@ -72,7 +67,7 @@ std::string parameters(const PageTexts& t, const MergeRun& run) {
     s += row(t.error_column, p.poisson_error ? t.poisson : t.sig_bg);
     s += row(t.friedel, p.friedel_merge ? t.yes : t.no);
     s += row(t.lorentz, p.lorentz ? strprintf(t.lorentz_on, p.voltage, p.angle) : t.no);
-    s += row(t.match, modes[static_cast<int>(run.options.match)]);
+    s += row(t.match, match_mode_name(run.options.match));
     s += row(t.output, run.params.output);
     if (run.merge) s += row(t.rint, strprintf("%.6f", run.merge->rint));
     return s + "</table>\n";
@@ -96,7 +91,7 @@ std::string space_group(const Session& s, const PageTexts& t, const MergeRun& ru
                                ")");
     h += "</table>\n";
     const std::string warning = legacy ? difference_warning(s.msg, g.number) : "";
-    if (!warning.empty()) h += "<p class=\"warn\">" + esc(warning) + "</p>\n";
+    if (!warning.empty()) h += "<p class=\"warn\">" + html_escape(warning) + "</p>\n";
     return h;
 }
 
@@ -104,8 +99,8 @@ std::string files_written(const PageTexts& t, const MergeRun& run,
                           const std::vector<std::string>& candidates) {
     std::string s = heading("h3", t.files_written) + "<ul>\n";
     for (const std::string& name : candidates)
-        if (std::filesystem::exists(name)) s += "<li>" + esc(name) + "</li>\n";
-    return s + "<li>" + esc(run.params.output + kReportPage) + "</li>\n</ul>\n";
+        if (std::filesystem::exists(name)) s += "<li>" + html_escape(name) + "</li>\n";
+    return s + "<li>" + html_escape(run.params.output + kReportPage) + "</li>\n</ul>\n";
 }
 
 std::string zone_table(const PageTexts& t, const MergeRun& run) {
@@ -118,8 +113,8 @@ std::string zone_table(const PageTexts& t, const MergeRun& run) {
     const ScaleFactors& f = run.factors;
     for (size_t z = 0; z < run.zones.size(); ++z) {
         const ZoneCounts& c = run.preparations[z].counts;
-        s +=
-            strprintf("<tr><td>%zu</td><td class=\"t\">", z + 1) + esc(run.zones[z].name) + "</td>";
+        s += strprintf("<tr><td>%zu</td><td class=\"t\">", z + 1) + html_escape(run.zones[z].name) +
+             "</td>";
         for (int n : {c.read, c.skipped, c.forbidden, c.non_positive, c.unpaired, c.lorentz,
                       c.outside, c.merged, c.kept})
             s += strprintf("<td>%d</td>", n);
@@ -178,21 +173,21 @@ std::string pairs(const Session& s, const PageTexts& t, const MergeRun& run) {
     for (size_t i = 0; i < matrix.size(); ++i)
         for (size_t j = 0; j < matrix[i].size(); ++j)
             cells[i].push_back(pair_cell(t, matrix[i][j], run.zones[i].name, run.zones[j].name));
-    std::string legend = "<p>" + esc(t.pair_legend);
+    std::string legend = "<p>" + html_escape(t.pair_legend);
     for (const auto& [colour, text] : {std::pair{kGood, t.good},
                                        {kAverage, t.average},
                                        {kNoGood, t.no_good},
                                        {kNotCompared, t.not_compared}})
-        legend +=
-            strprintf("<span class=\"key\" style=\"background:%s\"></span>", colour) + esc(text);
+        legend += strprintf("<span class=\"key\" style=\"background:%s\"></span>", colour) +
+                  html_escape(text);
     return heading("h2", t.pairs) + legend + "</p>\n" +
            matrix_svg(labels, cells, {t.pair_matrix.label, "", "", t.pair_matrix.definition});
 }
 
 std::string shell_plots(const PageTexts& t, const MergeRun& run) {
     std::string s = heading("h2", t.shells);
-    if (!run.options.stats) return s + "<p>" + esc(t.no_stats) + "</p>\n";
-    if (!run.merge) return s + "<p>" + esc(t.no_merge) + "</p>\n";
+    if (!run.options.stats) return s + "<p>" + html_escape(t.no_stats) + "</p>\n";
+    if (!run.merge) return s + "<p>" + html_escape(t.no_merge) + "</p>\n";
     const MergeOptions& o = run.options;
     const PrepareOptions& p = run.params.prep;
     const std::vector<MergedGroup> groups = merged_groups(*run.merge, run.scaled, run.zone_of);
@@ -211,14 +206,14 @@ std::string shell_plots(const PageTexts& t, const MergeRun& run) {
                            {term->label, t.g_axis, term->label, term->definition});
     }
     s += "</div>\n";
-    if (!o.cell) s += "<p>" + esc(t.no_cell) + "</p>\n";
+    if (!o.cell) s += "<p>" + html_escape(t.no_cell) + "</p>\n";
     return s;
 }
 
 std::string absences(const PageTexts& t, const MergeRun& run) {
     std::string s = heading("h2", t.absences);
     const std::vector<FilterCondition>& conditions = run.symmetry.conditions;
-    if (conditions.empty()) return s + "<p>" + esc(t.nothing_removed) + "</p>\n";
+    if (conditions.empty()) return s + "<p>" + html_escape(t.nothing_removed) + "</p>\n";
     s += "<table>\n<tr>" + th(t.condition, true) + th(t.removed) + th(t.mean_i_over_sigma) +
          th(t.strong) + "</tr>\n";
     for (size_t c = 0; c < conditions.size(); ++c) {
@@ -228,9 +223,9 @@ std::string absences(const PageTexts& t, const MergeRun& run) {
                 removed.insert(removed.end(), p.removed[c].begin(), p.removed[c].end());
         const AbsenceClass a = absence_class(removed, run.params.prep.poisson_error);
         s += std::string(a.flagged ? "<tr class=\"strong\">" : "<tr>") + "<td class=\"t\">" +
-             esc(conditions[c].text) + strprintf("</td><td>%d</td><td>", a.removed) +
+             html_escape(conditions[c].text) + strprintf("</td><td>%d</td><td>", a.removed) +
              num(a.mean_i_over_sigma, "%.2f") + "</td><td>" +
-             (a.flagged ? esc(t.strong_mark) : "") + "</td></tr>\n";
+             (a.flagged ? html_escape(t.strong_mark) : "") + "</td></tr>\n";
     }
     return s + "</table>\n";
 }
@@ -243,11 +238,11 @@ std::string page(const Session& s, const MergeRun& run,
                      t.lang) +
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<title>" +
-           esc(title) + "</title>\n<style>\n" + kStyle + "</style>\n</head>\n<body>\n" +
+           html_escape(title) + "</title>\n<style>\n" + kStyle + "</style>\n</head>\n<body>\n" +
            heading("h1", title.c_str()) + heading("h2", t.run) + parameters(t, run) +
            space_group(s, t, run) + files_written(t, run, candidates) + zones(t, run) +
-           pairs(s, t, run) + shell_plots(t, run) + absences(t, run) + "<p>" + esc(t.footer) +
-           "</p>\n</body>\n</html>\n";
+           pairs(s, t, run) + shell_plots(t, run) + absences(t, run) + "<p>" +
+           html_escape(t.footer) + "</p>\n</body>\n</html>\n";
 }
 
 }  // namespace

@@ -139,8 +139,7 @@ bool ZoneCondition::in_zone(int h, int k, int l) const {
 
 bool ZoneCondition::keeps(int h, int k, int l) const {
     if (!in_zone(h, k, l)) return true;
-    return std::all_of(rules.begin(), rules.end(),
-                       [&](const Congruence& c) { return c.holds(h, k, l); });
+    return passes(rules, {h, k, l});
 }
 
 bool ReflectionCondition::keeps(int h, int k, int l) const {

@@ -27,6 +27,9 @@ struct SpaceGroupSetting {
 // Surrounding blanks are ignored. No value for any other text.
 std::optional<SpaceGroupSetting> find_space_group(const std::string& text);
 
+// True when the text (blanks around it aside) is a number, which find_space_group reads as one.
+bool names_a_number(const std::string& text);
+
 // The group of a number in its reference setting (the setting --ita uses); no value outside
 // 1 to 230.
 std::optional<SpaceGroupSetting> standard_setting(int number);

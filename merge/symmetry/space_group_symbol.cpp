@@ -149,10 +149,15 @@ const gemmi::SpaceGroup* find_hm(const std::string& text) {
 
 }  // namespace
 
+bool names_a_number(const std::string& text) {
+    const std::string s = trimmed(text);
+    return !s.empty() && std::all_of(s.begin(), s.end(), is_digit);
+}
+
 std::optional<SpaceGroupSetting> find_space_group(const std::string& text) {
     const std::string s = trimmed(text);
     if (s.empty() || s.find('\0') != std::string::npos) return std::nullopt;
-    if (std::all_of(s.begin(), s.end(), is_digit)) {
+    if (names_a_number(s)) {
         if (s.size() > 3) return std::nullopt;
         return standard_setting(std::atoi(s.c_str()));
     }
