@@ -1,6 +1,7 @@
 # Thin wrapper over CMake: `make`, `make test`, `make demo` (which first installs what a fresh
-# machine lacks, through .ci/setup); `make tools` builds the four tools only. `make update-cases` rewrites the expected outputs of the stored cases (tests/cases/)
-# from the built tools; review the change with `git diff tests/cases`.
+# machine lacks, through .ci/setup); `make tools` builds the four tools only. `make
+# update-cases` rewrites the expected outputs of the stored cases (tests/cases/) from the built
+# tools; review the change with `git diff tests/cases`.
 # `make test SANITIZE=1` builds and tests with AddressSanitizer and UBSan in build-sanitize/.
 # `make bench` times the merge on a generated worst case; `make fuzz` runs the fuzz targets.
 BUILD ?= build

@@ -21,10 +21,7 @@ void write_cell_cif(const Terminal& t, const std::vector<CellFit>& fits, int sym
                     const std::string& input, const std::string& cif) {
     const CrystalSystem* system = crystal_system(symmetry);
     if (fits.empty() || !system) return say(t, kNoCellCif, cif.c_str());
-    OutFile file;
-    if (!file.open(cif)) fail_file(t, cif, errno, kCannotOpen);
-    file.write(cell_cif(fits, *system, input));
-    close_or_fail(t, file, t.lang.cannot_write);
+    write_file_or_fail(t, cif, cell_cif(fits, *system, input), kCannotOpen);
 }
 
 }  // namespace

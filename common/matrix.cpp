@@ -81,7 +81,7 @@ void produitmat(const Matrix& m, std::vector<double>& v, int n) {
     for (int i = 0; i < n; ++i) v[i] = t[i];
 }
 
-// Gauss-Jordan on the working copy w and on e (the identity at first), in place: at pivot k,
+// Gauss-Jordan on m itself and on e (the identity at first), in place: at pivot k,
 // row k of both is divided by the pivot, then every other row i loses row k times its own entry
 // of column k, read before the row changes. Every entry sees the same operations in the same
 // order as when each step wrote into fresh copies, so the result is the same to the bit.
