@@ -67,17 +67,23 @@ StatsContext stats_context(const MergeRun& run) {
 
 }  // namespace
 
+ShellTable run_shell_table(const MergeRun& run, const std::vector<MergedGroup>& groups,
+                           bool* counted) {
+    const MergeOptions& o = run.options;
+    const PrepareOptions& p = run.params.prep;
+    std::optional<CompletenessBasis> basis;
+    if (o.cell) basis = CompletenessBasis{*o.cell, &run.symmetry, p.gmin, p.gmax};
+    return shell_table(groups, o.shell_count(), basis ? &*basis : nullptr, counted);
+}
+
 void write_statistics(const Session& s, const MergeRun& run) {
     const MergeOptions& o = run.options;
     const RunParams& p = run.params;
     const std::vector<MergedGroup> groups = merged_groups(*run.merge, run.scaled, run.zone_of);
     const std::string text_name = p.output + kStatsText, json_name = p.output + kStatsJson;
-    std::optional<CompletenessBasis> basis;
-    if (o.cell) basis = CompletenessBasis{*o.cell, &run.symmetry, p.prep.gmin, p.prep.gmax};
     bool counted = false;
-    const ShellTable table =
-        shell_table(groups, o.shell_count(), basis ? &*basis : nullptr, &counted);
-    if (basis && !counted && !groups.empty())
+    const ShellTable table = run_shell_table(run, groups, &counted);
+    if (o.cell && !counted && !groups.empty())
         say(s.term, s.msg.completeness_skipped, text_name.c_str());
     const std::vector<ZoneRow> rows = zone_table(groups, run.zones, run.factors);
     const StatsContext c = stats_context(run);

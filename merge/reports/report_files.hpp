@@ -24,6 +24,11 @@ std::vector<std::string> report_suffixes(const MergeOptions& o);
 std::vector<MergedGroup> merged_groups(const MergeResult& m, const std::vector<Reflection>& list,
                                        const std::vector<int>& zone_of);
 
+// The shell table of a run with a merge, as --stats writes it: its shells by g, with the
+// completeness when --cell or --cell-file gives a cell. `counted` as shell_table gives it.
+ShellTable run_shell_table(const MergeRun& run, const std::vector<MergedGroup>& groups,
+                           bool* counted = nullptr);
+
 // Writes <out>_stats.txt and <out>_stats.json (the run has a merge).
 void write_statistics(const Session& s, const MergeRun& run);
 

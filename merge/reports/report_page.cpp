@@ -189,11 +189,8 @@ std::string shell_plots(const PageTexts& t, const MergeRun& run) {
     if (!run.options.stats) return s + "<p>" + html_escape(t.no_stats) + "</p>\n";
     if (!run.merge) return s + "<p>" + html_escape(t.no_merge) + "</p>\n";
     const MergeOptions& o = run.options;
-    const PrepareOptions& p = run.params.prep;
-    const std::vector<MergedGroup> groups = merged_groups(*run.merge, run.scaled, run.zone_of);
-    std::optional<CompletenessBasis> basis;
-    if (o.cell) basis = CompletenessBasis{*o.cell, &run.symmetry, p.gmin, p.gmax};
-    const ShellTable table = shell_table(groups, o.shell_count(), basis ? &*basis : nullptr);
+    const ShellTable table =
+        run_shell_table(run, merged_groups(*run.merge, run.scaled, run.zone_of));
     s += "<div class=\"plots\">\n";
     const std::pair<ShellValue, const Term*> plots[] = {
         {ShellValue::cc_half, &t.cc_half},
