@@ -8,16 +8,14 @@
 
 #include "common/reflection.hpp"
 #include "common/unit_cell.hpp"
+#include "merge/pipeline/allowed_classes.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 
 namespace ped::merge {
 
-// Beyond this many index triples to enumerate, the completeness is left out.
-inline constexpr double kMaxCompletenessTriples = 2e7;
-
 // The share of the classes with g (from the cell) at most `g_top` and gmin < g < gmax, 0 0 0
 // left out, that `merged` measured; none without a Laue class, without such a class, or with more
-// than kMaxCompletenessTriples triples to enumerate.
+// than kMaxClassTriples triples to enumerate.
 std::optional<double> measured_fraction(const UnitCell& cell, const RunSymmetry& symmetry,
                                         double gmin, double gmax, double g_top,
                                         const std::vector<Reflection>& merged);

@@ -132,35 +132,18 @@ bool count_possible(const CompletenessBasis& b, const std::vector<MergedGroup>& 
     const int n = static_cast<int>(edges.size()) - 1;
     possible.assign(static_cast<size_t>(n) + 1, 0);
     measured.assign(static_cast<size_t>(n) + 1, 0);
-    const ReciprocalMetric metric(b.cell);
-    const double top = std::min(edges.back(), b.gmax);
-    // Counted in reals first: a long cell or a large g (up to 10^6) would overflow an int.
-    double triples = 1;
-    for (int axis = 0; axis < 3; ++axis) triples *= 2 * metric.max_index(axis, top) + 1;
-    if (!(triples <= kMaxTriples)) return false;
-    int limit[3];
-    for (int axis = 0; axis < 3; ++axis)
-        limit[axis] = static_cast<int>(metric.max_index(axis, top));
-    const RunSymmetry& sym = *b.symmetry;
-    const LaueGroup& laue = *sym.laue;
+    const LaueGroup& laue = *b.symmetry->laue;
     std::set<Triple> seen;
     for (const MergedGroup& m : groups) seen.insert(laue.representative(m.h, m.k, m.l));
-    for (int h = -limit[0]; h <= limit[0]; ++h)
-        for (int k = -limit[1]; k <= limit[1]; ++k)
-            for (int l = -limit[2]; l <= limit[2]; ++l) {
-                const double g = metric.g(h, k, l);
-                if (!(g >= edges.front() && g <= edges.back() && b.gmin < g && g < b.gmax))
-                    continue;
-                if (!sym.allowed(h, k, l)) continue;
-                const Triple t = laue.representative(h, k, l);
-                if (t != Triple{h, k, l}) continue;  // each class once, by its representative
-                const bool found = seen.count(t) > 0;
-                for (size_t s : {static_cast<size_t>(shell_of(g, edges)), static_cast<size_t>(n)}) {
-                    ++possible[s];
-                    if (found) ++measured[s];
-                }
+    return for_each_allowed_class(
+        b.cell, *b.symmetry, b.gmin, b.gmax, edges.back(), [&](const Triple& t, double g) {
+            if (g < edges.front()) return;
+            const bool found = seen.count(t) > 0;
+            for (size_t s : {static_cast<size_t>(shell_of(g, edges)), static_cast<size_t>(n)}) {
+                ++possible[s];
+                if (found) ++measured[s];
             }
-    return true;
+        });
 }
 
 void set_completeness(ShellRow& row, long possible, long measured) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/unit_cell.hpp"
+#include "merge/pipeline/allowed_classes.hpp"
 #include "merge/pipeline/run_symmetry.hpp"
 
 namespace ped::merge {
@@ -91,12 +92,8 @@ int shell_of(double g, const std::vector<double>& edges);
 // The row of a set of unique reflections (edges not set).
 ShellRow shell_row(const std::vector<const MergedGroup*>& groups);
 
-// Largest number of index triples the completeness enumerates; beyond it the completeness
-// is left out.
-inline constexpr double kMaxTriples = 2e7;
-
 // The shell table. With a basis, the completeness is filled in (false when the cell and the g
-// range hold more than kMaxTriples index triples to enumerate: it is then left out).
+// range hold more than kMaxClassTriples index triples to enumerate: it is then left out).
 ShellTable shell_table(const std::vector<MergedGroup>& groups, int wanted_shells,
                        const CompletenessBasis* basis, bool* completeness_done = nullptr);
 
