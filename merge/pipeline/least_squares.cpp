@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "merge/pipeline/reference_solves.hpp"
+#include "merge/pipeline/zone_graph.hpp"
 
 namespace ped::merge {
 
@@ -11,17 +12,17 @@ namespace {
 
 // Zones linked through pairs with a value, labelled by the smallest zone of their group.
 std::vector<int> linked_groups(const PairTable& t) {
-    std::vector<int> group(static_cast<size_t>(t.n));
-    for (int i = 0; i < t.n; ++i) group[i] = i;
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (int i = 0; i < t.n; ++i)
-            for (int j = 0; j < t.n; ++j)
-                if (i != j && (t.at(i, j) || t.at(j, i)) && group[j] < group[i]) {
-                    group[i] = group[j];
-                    changed = true;
-                }
+    Counts linked(static_cast<size_t>(t.n), std::vector<int>(static_cast<size_t>(t.n), 0));
+    for (int i = 0; i < t.n; ++i)
+        for (int j = 0; j < t.n; ++j)
+            if (i != j && (t.at(i, j) || t.at(j, i))) linked[i][j] = 1;
+    const ZoneGraph graph(linked);
+    std::vector<int> group(static_cast<size_t>(t.n), -1);
+    for (int c = 0; c < t.n; ++c) {
+        if (group[c] >= 0) continue;
+        const std::vector<bool> reached = graph.reached(c, -1);
+        for (int z = c; z < t.n; ++z)
+            if (reached[z]) group[z] = c;
     }
     return group;
 }
