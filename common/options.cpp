@@ -7,8 +7,8 @@ std::string bad_value(const Language& lang, const char* name, const std::string&
 }
 
 std::string refused_value(const Language& lang, const char* name, const std::string& value,
-                          const Bilingual& why) {
-    return strprintf(lang.option_refused, name, value.c_str(), why.in(lang));
+                          const char* why) {
+    return strprintf(lang.option_refused, name, value.c_str(), why);
 }
 
 void append_option_help(std::string& out, const char* name, const OptionHelp& help) {

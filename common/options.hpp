@@ -61,7 +61,7 @@ using OptionTable = std::vector<Option<V>>;
 // range of the option, with the reason.
 std::string bad_value(const Language& lang, const char* name, const std::string& value);
 std::string refused_value(const Language& lang, const char* name, const std::string& value,
-                          const Bilingual& why);
+                          const char* why);
 
 // The kinds of value.
 
@@ -92,7 +92,7 @@ ValueKind<V> real(std::optional<TypedNumber> V::*member, double low, double high
     return {true, [=](V& o, const char* name, const std::string& value, const Language& lang) {
                 double x = 0;
                 if (!parse_double(value, x)) return bad_value(lang, name, value);
-                if (!(x >= low && x <= high)) return refused_value(lang, name, value, why);
+                if (!(x >= low && x <= high)) return refused_value(lang, name, value, why.in(lang));
                 o.*member = TypedNumber{x, value};
                 return std::string();
             }};

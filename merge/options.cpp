@@ -167,7 +167,7 @@ UnitCell cell_of_text(const Session& s, const std::string& text) {
     UnitCell cell;
     const CellProblem problem = parse_cell(text, cell);
     if (problem != CellProblem::none)
-        fail(strprintf(s.term.lang.option_refused, "cell", text.c_str(), cell_why(s.msg, problem)));
+        fail(refused_value(s.term.lang, "cell", text, cell_why(s.msg, problem)));
     return cell;
 }
 

@@ -37,10 +37,16 @@ void prepare_zones(const Session& s, MergeRun& run) {
     }
 }
 
-// The files the options add beyond the four of the merge.
+// The files the reports and exports add beyond the four of the merge (the page aside).
 std::vector<std::string> option_suffixes(const MergeOptions& o) {
     std::vector<std::string> suffixes = report_suffixes(o);
     for (const std::string& suffix : export_suffixes(o)) suffixes.push_back(suffix);
+    return suffixes;
+}
+
+// What name_outputs checks against the inputs: those files and the page.
+std::vector<std::string> output_suffixes(const MergeOptions& o) {
+    std::vector<std::string> suffixes = option_suffixes(o);
     if (o.html) suffixes.push_back(kReportPage);
     return suffixes;
 }
@@ -62,7 +68,7 @@ void write_page(const Session& s, const MergeRun& run) {
     std::vector<std::string> files{names.report, names.report_g, names.scaled, names.merged};
     for (const Zone& zone : run.zones) files.push_back(zone.prepared);
     for (const std::string& suffix : option_suffixes(run.options))
-        if (suffix != kReportPage) files.push_back(run.params.output + suffix);
+        files.push_back(run.params.output + suffix);
     write_report_page(s, run, files);
 }
 
@@ -71,7 +77,7 @@ void write_page(const Session& s, const MergeRun& run) {
 int run_merge(const Session& s, const CommandLine& cl, const MergeOptions& o) {
     MergeRun run = begin_run(s, cl, o);
     prepare_zones(s, run);
-    name_outputs(s, cl, run, option_suffixes(o));
+    name_outputs(s, cl, run, output_suffixes(o));
     scale_and_merge(s, run,
                     [&s](const MergeRun& r) { report_uncertainties(s, r.zones, r.factors); });
     write_reports(s, run);
